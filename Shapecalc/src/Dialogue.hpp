@@ -1,0 +1,39 @@
+#ifndef SHAPECALC_DIALOGUE_HPP
+#define SHAPECALC_DIALOGUE_HPP
+
+#include <istream>
+#include <ostream>
+
+#include "DialogueState.hpp"
+#include "MenuTables.hpp"
+
+namespace shapecalc {
+
+// The whole console dialogue, on whatever streams it is given: banner, top menu, both branches
+// and the end-sequence texts. The final key wait is not part of it; the caller does that.
+class Dialogue {
+public:
+    Dialogue(std::istream& in, std::ostream& out) : in_(in), out_(out) {}
+
+    // Runs until "exit" at the top menu or a failed input stream, then prints the closing lines
+    // (the invalid-inputs message first if the input stream has failed). Always returns; every
+    // loop ends at the latest when the input does.
+    void run();
+
+    const DialogueState& state() const { return state_; }
+
+private:
+    void top_menu();
+    void branch(const Branch& branch);
+    void figure_menu(const FigureMenu& menu);
+    void calculate(const FigureRow& row);
+    void end_sequence();
+
+    std::istream& in_;
+    std::ostream& out_;
+    DialogueState state_;
+};
+
+}  // namespace shapecalc
+
+#endif  // SHAPECALC_DIALOGUE_HPP

@@ -1,0 +1,13 @@
+# Flags shared by every target of the project.
+#
+# The formulas must give the same doubles on every build: each operation is rounded to double
+# in the written order, so multiply-add is never contracted into FMA and no fast-math
+# reassociation is allowed, whatever optimisation or -march a builder adds.
+function(shapecalc_set_flags target)
+    if(MSVC)
+        target_compile_options(${target} PRIVATE /W4 /fp:precise)
+    else()
+        target_compile_options(${target} PRIVATE
+            -Wall -Wextra -Wpedantic -ffp-contract=off -fno-fast-math)
+    endif()
+endfunction()
