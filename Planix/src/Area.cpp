@@ -17,30 +17,56 @@ double heron(double first, double second, double third) {
 
 }  // namespace
 
-double Area::Right_angle_traingle(double b, double h) { return (0.5 * b) * h; }
+double Area::Right_angle_traingle(double b, double h) {
+    return (0.5 * b) * h;
+}
 
-double Area::Isosceles_right_angle_traingle(double a) { return (a * a) * 0.5; }
+double Area::Isosceles_right_angle_traingle(double a) {
+    return (a * a) * 0.5;
+}
 
-double Area::Equilateral_traingle(double a) { return (std::sqrt(3.0) * 0.25) * (a * a); }
+double Area::Equilateral_traingle(double a) {
+    return (std::sqrt(3.0) * 0.25) * (a * a);
+}
 
-double Area::Isosceles_traingle(double a, double b) { return heron(a, a, b); }
+double Area::Isosceles_traingle(double a, double b) {
+    return heron(a, a, b);
+}
 
-double Area::Scalene_traingle(double a, double b, double c) { return heron(a, b, c); }
+double Area::Scalene_traingle(double a, double b, double c) {
+    return heron(a, b, c);
+}
 
-double Area::Rectangle(double l, double w) { return l * w; }
+double Area::Rectangle(double l, double w) {
+    return l * w;
+}
 
-double Area::Square(double a) { return a * a; }
+double Area::Square(double a) {
+    return a * a;
+}
 
-double Area::Parallelogram(double l, double w) { return l * w; }
+double Area::Parallelogram(double l, double w) {
+    return l * w;
+}
 
-double Area::Rhombus(double p, double q) { return (p * q) / 2.0; }
+double Area::Rhombus(double p, double q) {
+    return (p * q) / 2.0;
+}
 
-double Area::Trapezium(double a, double b, double h) { return (0.5 * h) * (a + b); }
+double Area::Trapezium(double a, double b, double h) {
+    return (0.5 * h) * (a + b);
+}
 
-double Area::Kite(double p, double q) { return (p * q) / 2.0; }
+double Area::Kite(double p, double q) {
+    return (p * q) / 2.0;
+}
 
-double Area::Circle(double r) { return (detail::kPi * r) * r; }
+double Area::Circle(double r) {
+    return (detail::kPi * r) * r;
+}
 
-double Area::Regular_Hexagon(double a) { return ((1.5 * a) * a) * std::sqrt(3.0); }
+double Area::Regular_Hexagon(double a) {
+    return ((1.5 * a) * a) * std::sqrt(3.0);
+}
 
 }  // namespace Planix

@@ -12,7 +12,7 @@ namespace shapecalc {
 // The whole console dialogue, on whatever streams it is given: banner, top menu, both branches
 // and the end-sequence texts. The final key wait is not part of it; the caller does that.
 class Dialogue {
-public:
+  public:
     Dialogue(std::istream& in, std::ostream& out) : in_(in), out_(out) {}
 
     // Runs until "exit" at the top menu or a failed input stream, then prints the closing lines
@@ -22,7 +22,7 @@ public:
 
     const DialogueState& state() const { return state_; }
 
-private:
+  private:
     void top_menu();
     void branch(const Branch& branch);
     void figure_menu(const FigureMenu& menu);

@@ -11,9 +11,9 @@ namespace shapecalc {
 // The one dialogue state of a run, shared by the main loop and both branches. Lengths are never
 // cleared between calculations: a row that reads fewer values leaves the others as they were.
 struct DialogueState {
-    Word choice;           // top-menu word
-    Word ch1;              // quantity-menu word of either branch
-    std::int32_t ch = 0;   // figure number of every figure menu
+    Word choice;                                       // top-menu word
+    Word ch1;                                          // quantity-menu word of either branch
+    std::int32_t ch = 0;                               // figure number of every figure menu
     double values[kMaxValues] = {0.0, 0.0, 0.0, 0.0};  // a, b, c, d in prompt order
     bool show_menu = true;
     bool show_quantity_menu = true;

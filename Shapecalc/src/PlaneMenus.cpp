@@ -56,8 +56,8 @@ constexpr FigureRow kPerimeterRows[] = {
     row<&Perimeter::Rhombus>(kPerimeter, kSide),
     row<&Perimeter::Trapezium>(kPerimeter, "\tLength of 1st: ", "\tLength of 2nd: ",
                                "\tLength of 3rd: ", "\tLength of 4th: "),
-    row<&Perimeter::Kite>(kPerimeter, "\tLength of 1st non adjacent side: ",
-                          "\tLength of 2nd non adjacent side: "),
+    row<&Perimeter::Kite>(
+        kPerimeter, "\tLength of 1st non adjacent side: ", "\tLength of 2nd non adjacent side: "),
     row<&Perimeter::Circle>(kCircumference, kRadius),
     row<&Perimeter::Regular_Hexagon>(kPerimeter, kSide),
 };
@@ -72,8 +72,8 @@ constexpr FigureRow kAreaRows[] = {
     row<&Area::Square>(kArea, kSide),
     row<&Area::Parallelogram>(kArea, kLength, kWidth),
     row<&Area::Rhombus>(kArea, kDiagonal1, kDiagonal2),
-    row<&Area::Trapezium>(kArea, "\tLength of 1st parallel side: ",
-                          "\tLength of 2nd parallel side: ", kHeight),
+    row<&Area::Trapezium>(
+        kArea, "\tLength of 1st parallel side: ", "\tLength of 2nd parallel side: ", kHeight),
     row<&Area::Kite>(kArea, kDiagonal1, kDiagonal2),
     row<&Area::Circle>(kArea, kRadius),
     row<&Area::Regular_Hexagon>(kArea, kSide),

@@ -22,7 +22,8 @@ inline constexpr const char* kMenuInvalid = "\n\tPlease press the correct key op
 inline constexpr const char* kInvalidInputs =
     "\n You are continueouly giving invalid inputs, any alphabets are not allowed.\n"
     " So, close and restart this application.\n";
-inline constexpr const char* kFarewell = "\n THANK YOU, for using this application.\n\n Press any key";
+inline constexpr const char* kFarewell =
+    "\n THANK YOU, for using this application.\n\n Press any key";
 
 }  // namespace shapecalc::text
 

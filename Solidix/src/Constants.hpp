@@ -5,7 +5,8 @@
 
 // Every intermediate must be a double rounded to double; x87-style wider evaluation would change
 // the last bits of the results.
-static_assert(FLT_EVAL_METHOD == 0, "Solidix needs double arithmetic evaluated in double precision");
+static_assert(FLT_EVAL_METHOD == 0,
+              "Solidix needs double arithmetic evaluated in double precision");
 
 namespace Solidix::detail {
 
@@ -21,7 +22,9 @@ constexpr double kTwoThirdsPi = (2.0 / 3.0) * kPi;
 constexpr double kOneThird = 1.0 / 3.0;
 
 // The third power as the square times the value, the order every cube of the library uses.
-constexpr double cube(double x) { return x * (x * x); }
+constexpr double cube(double x) {
+    return x * (x * x);
+}
 
 }  // namespace Solidix::detail
 

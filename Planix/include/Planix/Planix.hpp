@@ -25,7 +25,7 @@ namespace Planix {
 
 // Perimeters (and the circumference of the circle).
 class Perimeter {
-public:
+  public:
     Perimeter() = delete;
 
     // Right-angled triangle from the two sides that enclose the right angle.
@@ -97,7 +97,7 @@ public:
 
 // Areas.
 class Area {
-public:
+  public:
     Area() = delete;
 
     // Right-angled triangle.

@@ -28,7 +28,7 @@ namespace Solidix {
 
 // Curved or lateral surface area.
 class CSA {
-public:
+  public:
     CSA() = delete;
 
     // Cube, its four side faces.
@@ -75,7 +75,7 @@ public:
 
 // Total surface area.
 class TSA {
-public:
+  public:
     TSA() = delete;
 
     // Cube, all six faces.
@@ -127,7 +127,7 @@ public:
 
 // Volume.
 class VOLUME {
-public:
+  public:
     VOLUME() = delete;
 
     // Cube.

@@ -1,0 +1,62 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "Dialogue.hpp"
+#include "Process.hpp"
+#include "Transcript.hpp"
+
+// Every session in the transcripts folder runs twice: in-process on string streams, and as the
+// real program with no controlling terminal, which must also end with status 0.
+namespace {
+
+namespace fs = std::filesystem;
+
+std::vector<std::string> session_files() {
+    std::vector<std::string> files;
+    for (const auto& entry : fs::directory_iterator(SHAPECALC_TRANSCRIPTS)) {
+        if (entry.path().extension() == ".t")
+            files.push_back(entry.path().string());
+    }
+    std::sort(files.begin(), files.end());
+    return files;
+}
+
+transcript::Session load(const std::string& file) {
+    static const transcript::Fragments fragments =
+        transcript::load_fragments(std::string(SHAPECALC_TRANSCRIPTS) + "/fragments.txt");
+    return transcript::load_session(file, fragments);
+}
+
+class Transcript : public testing::TestWithParam<std::string> {};
+
+TEST_P(Transcript, InProcess) {
+    const transcript::Session session = load(GetParam());
+    std::istringstream in(session.input);
+    std::ostringstream out;
+    shapecalc::Dialogue(in, out).run();
+    EXPECT_EQ(transcript::visible(out.str()), transcript::visible(session.expected));
+}
+
+TEST_P(Transcript, RealProgram) {
+    const transcript::Session session = load(GetParam());
+    const process::Result result = process::run_without_terminal(SHAPECALC_BINARY, session.input);
+    ASSERT_TRUE(result.exited) << "killed or hung";
+    EXPECT_EQ(result.exit_status, 0);
+    EXPECT_EQ(transcript::visible(result.output), transcript::visible(session.expected));
+}
+
+INSTANTIATE_TEST_SUITE_P(Sessions, Transcript, testing::ValuesIn(session_files()),
+                         [](const testing::TestParamInfo<std::string>& info) {
+                             return fs::path(info.param).stem().string();
+                         });
+
+TEST(TranscriptFolder, HoldsSessions) {
+    EXPECT_GE(session_files().size(), 20u);
+}
+
+}  // namespace

@@ -1,0 +1,3 @@
+< "2\n1\n"
+> @start @top_menu @top_prompt @plane_quantities @prompt @plane_list @prompt
+> @invalid_inputs @farewell

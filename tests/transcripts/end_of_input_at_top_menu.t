@@ -1,0 +1,3 @@
+# End of input where a menu word is expected ends the run, with no invalid-choice message.
+< "   \n\t\n"
+> @start @top_menu @top_prompt @invalid_inputs @farewell
