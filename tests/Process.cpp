@@ -1,83 +1,140 @@
 #include "Process.hpp"
 
 #include <fcntl.h>
+#include <poll.h>
 #include <signal.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <chrono>
-#include <cstdio>
 #include <cstdlib>
-#include <fstream>
-#include <sstream>
 #include <stdexcept>
-#include <thread>
 
 namespace process {
 
 namespace {
 
-// A temporary file that removes itself.
-struct TempFile {
-    std::string path;
-    explicit TempFile(const std::string& content) {
-        char name[] = "/tmp/shapecalc-test-XXXXXX";
-        const int fd = ::mkstemp(name);
-        if (fd < 0)
-            throw std::runtime_error("mkstemp failed");
-        path = name;
-        std::size_t done = 0;
-        while (done < content.size()) {
-            const ssize_t n = ::write(fd, content.data() + done, content.size() - done);
-            if (n <= 0)
-                throw std::runtime_error("cannot write " + path);
-            done += static_cast<std::size_t>(n);
+void write_all(int fd, const std::string& bytes) {
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n <= 0)
+            throw std::runtime_error("cannot write the program's input");
+        done += static_cast<std::size_t>(n);
+    }
+}
+
+// The file descriptor the program reads; for a pipe, `writer` gets the other end.
+int open_stdin(const Launch& launch, int& writer, std::string& temp_path) {
+    switch (launch.stdin_kind) {
+        case Stdin::File: {
+            char name[] = "/tmp/shapecalc-test-XXXXXX";
+            const int fd = ::mkstemp(name);
+            if (fd < 0)
+                throw std::runtime_error("mkstemp failed");
+            temp_path = name;
+            write_all(fd, launch.input);
+            ::lseek(fd, 0, SEEK_SET);
+            return fd;
         }
-        ::close(fd);
+        case Stdin::OpenPipe: {
+            int ends[2];
+            if (::pipe(ends) != 0)
+                throw std::runtime_error("pipe failed");
+            if (launch.input.size() > 60000)
+                throw std::runtime_error("input too large for a pipe");
+            write_all(ends[1], launch.input);
+            writer = ends[1];
+            return ends[0];
+        }
+        case Stdin::Path:
+            return ::open(launch.input.c_str(), O_RDONLY);
+        case Stdin::DevNull:
+            return ::open("/dev/null", O_RDONLY);
+        case Stdin::Closed:
+            return -1;
     }
-    ~TempFile() { ::unlink(path.c_str()); }
-    std::string read() const {
-        std::ifstream file(path, std::ios::binary);
-        std::ostringstream all;
-        all << file.rdbuf();
-        return all.str();
-    }
-};
+    return -1;
+}
 
 }  // namespace
 
-Result run_without_terminal(const std::string& binary, const std::string& input,
-                            int limit_seconds) {
-    const TempFile in(input);
-    const TempFile out("");
+Result run(const std::string& binary, const Launch& launch) {
+    int writer = -1;
+    std::string temp_path;
+    const int in_fd = open_stdin(launch, writer, temp_path);
+    int out[2];
+    if (::pipe(out) != 0)
+        throw std::runtime_error("pipe failed");
+
     const pid_t pid = ::fork();
     if (pid < 0)
         throw std::runtime_error("fork failed");
     if (pid == 0) {
         ::setsid();  // a new session has no controlling terminal
-        const int in_fd = ::open(in.path.c_str(), O_RDONLY);
-        const int out_fd = ::open(out.path.c_str(), O_WRONLY | O_TRUNC);
-        if (in_fd < 0 || out_fd < 0 || ::dup2(in_fd, 0) < 0 || ::dup2(out_fd, 1) < 0)
-            _exit(126);
+        if (in_fd >= 0) {
+            ::dup2(in_fd, 0);
+        } else {
+            ::close(0);
+        }
+        ::dup2(out[1], 1);
+        ::close(out[0]);
+        if (writer >= 0)
+            ::close(writer);
         ::execl(binary.c_str(), binary.c_str(), static_cast<char*>(nullptr));
         _exit(127);
     }
+    if (in_fd >= 0)
+        ::close(in_fd);
+    ::close(out[1]);
+
     Result result;
+    int reader = out[0];
     int status = 0;
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(limit_seconds);
-    pid_t done = 0;
-    while ((done = ::waitpid(pid, &status, WNOHANG)) == 0 &&
-           std::chrono::steady_clock::now() < deadline) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    rusage usage{};
+    bool ended = false;
+    const auto deadline =
+        std::chrono::steady_clock::now() + std::chrono::seconds(launch.limit_seconds);
+    while (!ended || reader >= 0) {
+        if (std::chrono::steady_clock::now() > deadline) {
+            ::kill(pid, SIGKILL);
+            ::wait4(pid, &status, 0, &usage);
+            status = -1;
+            ended = true;
+            break;
+        }
+        if (reader < 0) {
+            ::poll(nullptr, 0, 10);  // only the end of the program is awaited
+        } else {
+            pollfd p{reader, POLLIN, 0};
+            if (::poll(&p, 1, 10) > 0) {
+                char buf[65536];
+                const ssize_t n = ::read(reader, buf, sizeof buf);
+                if (n > 0)
+                    result.output.append(buf, static_cast<std::size_t>(n));
+                if (n <= 0 || result.output.size() >= launch.read_limit) {
+                    ::close(reader);  // end of output, or the reader has seen enough
+                    reader = -1;
+                }
+            }
+        }
+        if (!ended && ::wait4(pid, &status, WNOHANG, &usage) == pid) {
+            ended = true;
+        }
     }
-    if (done == 0) {
-        ::kill(pid, SIGKILL);
-        ::waitpid(pid, &status, 0);
-    } else if (WIFEXITED(status)) {
+    if (reader >= 0)
+        ::close(reader);
+    if (writer >= 0)
+        ::close(writer);
+    if (!temp_path.empty())
+        ::unlink(temp_path.c_str());
+
+    if (status != -1 && WIFEXITED(status)) {
         result.exited = true;
         result.exit_status = WEXITSTATUS(status);
     }
-    result.output = out.read();
+    result.max_rss_kb = usage.ru_maxrss;
     return result;
 }
 

@@ -1,22 +1,42 @@
 #ifndef SHAPECALC_TESTS_PROCESS_HPP
 #define SHAPECALC_TESTS_PROCESS_HPP
 
+#include <cstddef>
 #include <string>
 
 // Runs the real program as a user's pipeline would, but in a session of its own, so that it has
-// no controlling terminal (as under CI or cron).
+// no controlling terminal (as under CI or cron). Standard output is a pipe that the test reads.
 namespace process {
 
-struct Result {
-    std::string output;   // everything written to standard output
-    bool exited = false;  // ended by itself, not by a signal or the hang guard
-    int exit_status = -1;
+enum class Stdin {
+    File,      // a regular file holding `input`
+    Path,      // the existing file named by `input`
+    OpenPipe,  // a pipe holding `input` whose writer stays open until the program has ended
+    DevNull,   // /dev/null
+    Closed,    // no standard input at all
 };
 
-// Starts `binary` with standard input read from the given bytes (a regular file) and standard
-// output into a file; kills it if it has not ended within `limit_seconds` (a hang).
-Result run_without_terminal(const std::string& binary, const std::string& input,
-                            int limit_seconds = 30);
+struct Launch {
+    std::string input;
+    Stdin stdin_kind = Stdin::File;
+    std::size_t read_limit = static_cast<std::size_t>(-1);  // the reader closes the pipe after this
+    int limit_seconds = 60;                                 // the hang guard
+};
+
+struct Result {
+    std::string output;   // what was read from standard output
+    bool exited = false;  // ended by itself, not by a signal or the hang guard
+    int exit_status = -1;
+    long max_rss_kb = 0;  // peak resident memory
+};
+
+Result run(const std::string& binary, const Launch& launch);
+
+inline Result run_without_terminal(const std::string& binary, const std::string& input) {
+    Launch launch;
+    launch.input = input;
+    return run(binary, launch);
+}
 
 }  // namespace process
 

@@ -18,6 +18,7 @@ void wait_for_key() {
 #else
 
 #include <fcntl.h>
+#include <signal.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -38,6 +39,11 @@ void wait_for_key() {
         raw.c_lflag &= static_cast<tcflag_t>(~(ICANON | ECHO | ISIG));
         raw.c_cc[VMIN] = 1;
         raw.c_cc[VTIME] = 0;
+        // A terminal that goes away during the wait ends the read instead of the program.
+        struct sigaction ignore {};
+        struct sigaction previous {};
+        ignore.sa_handler = SIG_IGN;
+        ::sigaction(SIGHUP, &ignore, &previous);
         if (::tcsetattr(fd, TCSANOW, &raw) == 0) {
             char key = 0;
             ssize_t got = 0;
@@ -46,6 +52,7 @@ void wait_for_key() {
             } while (got < 0 && errno == EINTR);
             ::tcsetattr(fd, TCSANOW, &saved);
         }
+        ::sigaction(SIGHUP, &previous, nullptr);
     }
     ::close(fd);
 }

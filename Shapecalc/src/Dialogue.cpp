@@ -19,7 +19,7 @@ const FigureMenu* find_quantity(const Branch& branch, const Word& word) {
 }  // namespace
 
 void Dialogue::run() {
-    out_ << text::kBanner << std::endl;
+    out_ << text::kBanner << '\n';
     out_ << text::kInstructions;
     state_.show_menu = true;
     top_menu();
@@ -32,7 +32,7 @@ void Dialogue::top_menu() {
             out_ << text::kTopMenu;
         }
         out_ << text::kTopPrompt;
-        if (!read_word(in_, state_.choice)) {
+        if (!ready_to_read() || !read_word(in_, state_.choice)) {
             return;  // end of input: nothing more to answer
         }
         state_.show_quantity_menu = true;
@@ -51,7 +51,7 @@ void Dialogue::top_menu() {
             continue;
         }
         branch(*chosen);
-        if (in_.fail()) {
+        if (stopped()) {
             return;
         }
     }
@@ -65,7 +65,7 @@ void Dialogue::branch(const Branch& branch) {
             out_ << branch.quantity_menu;
         }
         out_ << text::kMenuPrompt;
-        if (!read_word(in_, state_.ch1) || state_.ch1.is("0")) {
+        if (!ready_to_read() || !read_word(in_, state_.ch1) || state_.ch1.is("0")) {
             return;
         }
         const FigureMenu* menu = find_quantity(branch, state_.ch1);
@@ -75,7 +75,7 @@ void Dialogue::branch(const Branch& branch) {
             continue;
         }
         figure_menu(*menu);
-        if (in_.fail()) {
+        if (stopped()) {
             return;
         }
     }
@@ -87,8 +87,7 @@ void Dialogue::figure_menu(const FigureMenu& menu) {
             out_ << menu.list;
         }
         out_ << text::kMenuPrompt;
-        in_ >> state_.ch;
-        if (in_.fail()) {
+        if (!ready_to_read() || !(in_ >> state_.ch)) {
             return;
         }
         // Taken as unsigned, every negative number is above the highest figure number too.
@@ -111,9 +110,23 @@ void Dialogue::calculate(const FigureRow& row) {
     // once, and the result of the values as they stand is still printed.
     for (std::size_t i = 0; i < row.prompt_count; ++i) {
         out_ << row.prompts[i];
+        ready_to_read();
         in_ >> state_.values[i];
     }
-    out_ << row.label << row.formula(state_.values) << std::endl;
+    out_ << row.label << row.formula(state_.values) << '\n';
+}
+
+bool Dialogue::ready_to_read() {
+    // Whatever the user has not seen yet must be on the screen before a read that may have to
+    // wait; while answers are already waiting (typed ahead, or a file), flushing would only cost.
+    if (in_.rdbuf()->in_avail() <= 0) {
+        out_.flush();
+    }
+    return !out_.fail();
+}
+
+bool Dialogue::stopped() const {
+    return in_.fail() || out_.fail();
 }
 
 void Dialogue::end_sequence() {

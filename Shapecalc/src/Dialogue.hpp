@@ -15,9 +15,13 @@ class Dialogue {
   public:
     Dialogue(std::istream& in, std::ostream& out) : in_(in), out_(out) {}
 
-    // Runs until "exit" at the top menu or a failed input stream, then prints the closing lines
-    // (the invalid-inputs message first if the input stream has failed). Always returns; every
-    // loop ends at the latest when the input does.
+    // Runs until "exit" at the top menu, a failed input stream or a failed output stream (nobody
+    // can see the dialogue any more), then prints the closing lines (the invalid-inputs message
+    // first if the input stream has failed) and flushes them. Always returns; every loop ends at
+    // the latest when the input does.
+    //
+    // Output is flushed before every read that may have to wait for input, and not while input
+    // is already waiting, so an input stream tied to the output should be untied.
     void run();
 
     const DialogueState& state() const { return state_; }
@@ -28,6 +32,10 @@ class Dialogue {
     void figure_menu(const FigureMenu& menu);
     void calculate(const FigureRow& row);
     void end_sequence();
+
+    // Flushes the output unless input is already waiting; false once the output has failed.
+    bool ready_to_read();
+    bool stopped() const;
 
     std::istream& in_;
     std::ostream& out_;

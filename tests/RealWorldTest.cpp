@@ -1,0 +1,143 @@
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <string>
+
+#include "Process.hpp"
+
+// The real program at the ends of the real world: no input, a reader that goes away, huge and
+// hostile input. Every case must end by itself with status 0.
+namespace {
+
+using process::Launch;
+using process::Stdin;
+
+const std::string kFarewell = "\n THANK YOU, for using this application.\n\n Press any key";
+const std::string kInvalidInputs =
+    "\n You are continueouly giving invalid inputs, any alphabets are not allowed.\n"
+    " So, close and restart this application.\n";
+// Banner, instructions, top menu and its prompt.
+const std::string kOpening =
+    "\nShapecalc Calculator, Created by Orvendal\n\n\n"
+    "Press the equivalent key for your required calculation\n"
+    "Use ony num key for this application, otherwise type exit to close\n\n"
+    "\n For 2D polygons, Press 2 \n For 3D objects, Press 3 \n For close the app, Type exit \n"
+    "\n Enter your Choice: ";
+
+process::Result run(const Launch& launch) {
+    return process::run(SHAPECALC_BINARY, launch);
+}
+
+// A file of `size` bytes made chunk by chunk, so that the test itself never holds it: the peak
+// memory of a forked child starts from its parent's.
+class BigInput {
+  public:
+    template <typename Fill>
+    BigInput(std::size_t size, Fill fill) {
+        char name[] = "/tmp/shapecalc-big-XXXXXX";
+        const int fd = ::mkstemp(name);
+        path_ = name;
+        char chunk[65536];
+        for (std::size_t done = 0; done < size; done += sizeof chunk) {
+            for (char& c : chunk)
+                c = fill();
+            if (::write(fd, chunk, sizeof chunk) != static_cast<ssize_t>(sizeof chunk))
+                break;
+        }
+        ::close(fd);
+    }
+    ~BigInput() { ::unlink(path_.c_str()); }
+    Launch launch() const {
+        Launch launch;
+        launch.stdin_kind = Stdin::Path;
+        launch.input = path_;
+        return launch;
+    }
+
+  private:
+    std::string path_;
+};
+
+void expect_clean_end(const process::Result& result) {
+    ASSERT_TRUE(result.exited) << "killed, or still running at the hang guard";
+    EXPECT_EQ(result.exit_status, 0);
+}
+
+TEST(NoInput, DevNullAndClosedStdinEndAtOnce) {
+    for (const Stdin kind : {Stdin::DevNull, Stdin::Closed}) {
+        Launch launch;
+        launch.stdin_kind = kind;
+        const process::Result result = run(launch);
+        expect_clean_end(result);
+        EXPECT_EQ(result.output, kOpening + kInvalidInputs + kFarewell);
+    }
+}
+
+TEST(ClosedOutput, ReaderGoingAwayEndsTheProgramWhileItsInputStaysOpen) {
+    // The answers keep the program busy, and its input is never closed: it can only end because
+    // it notices that nobody reads its output any more.
+    Launch launch;
+    launch.stdin_kind = Stdin::OpenPipe;
+    launch.input = "2 2 ";
+    for (int i = 0; i < 2000; ++i)
+        launch.input += "12 7 ";
+    launch.read_limit = 100;
+    const process::Result result = run(launch);
+    expect_clean_end(result);
+    EXPECT_GE(result.output.size(), 100u);
+}
+
+TEST(HugeInput, TenMegabyteWordIsOneInvalidWordInBoundedMemory) {
+    Launch small;
+    small.input = "exit\n";
+    const process::Result baseline = run(small);
+    expect_clean_end(baseline);
+
+    const BigInput huge(10 << 20, [] { return 'w'; });
+    const process::Result result = run(huge.launch());
+    expect_clean_end(result);
+    EXPECT_EQ(result.output, kOpening + "\n Please press the correct key option\n" +
+                                 "\n Enter your Choice: " + kInvalidInputs + kFarewell);
+    // The word is never held in memory: peak memory does not grow with it.
+    EXPECT_LT(result.max_rss_kb, baseline.max_rss_kb + 4096);
+}
+
+TEST(HugeInput, TenMegabytesOfRandomBytes) {
+    Launch small;
+    small.input = "exit\n";
+    const process::Result baseline = run(small);
+    std::uint64_t state = 0x9E3779B97F4A7C15u;  // a fixed xorshift sequence
+    const BigInput random(10 << 20, [&state] {
+        state ^= state << 13;
+        state ^= state >> 7;
+        state ^= state << 17;
+        return static_cast<char>(state >> 56);
+    });
+    const process::Result result = run(random.launch());
+    expect_clean_end(result);
+    ASSERT_GE(result.output.size(), kFarewell.size());
+    EXPECT_EQ(result.output.substr(result.output.size() - kFarewell.size()), kFarewell);
+    EXPECT_LT(result.max_rss_kb, baseline.max_rss_kb + 4096);
+}
+
+TEST(HugeInput, ManyCalculationsTypedAhead) {
+    // Half a million calculations in one run, in both branches, output fully read.
+    Launch launch;
+    std::string block = "2 2 12 7 0 0 3 3 6 7 0 0 ";
+    launch.input.reserve(block.size() * 100000 + 8);
+    for (int i = 0; i < 100000; ++i)
+        launch.input += block;
+    launch.input += "exit\n";
+    const process::Result result = run(launch);
+    expect_clean_end(result);
+    ASSERT_GE(result.output.size(), kFarewell.size());
+    EXPECT_EQ(
+        result.output.compare(result.output.size() - kFarewell.size(), kFarewell.size(), kFarewell),
+        0);
+    EXPECT_EQ(result.output.find(kInvalidInputs), std::string::npos);
+}
+
+}  // namespace
