@@ -24,8 +24,6 @@ class Dialogue {
     // is already waiting, so an input stream tied to the output should be untied.
     void run();
 
-    const DialogueState& state() const { return state_; }
-
   private:
     void top_menu();
     void branch(const Branch& branch);
