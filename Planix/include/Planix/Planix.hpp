@@ -2,6 +2,7 @@
 #define PLANIX_PLANIX_HPP
 
 #include "Planix/Export.hpp"
+#include "Planix/Version.hpp"
 
 // Perimeter and area of thirteen plane figures.
 //

@@ -2,6 +2,7 @@
 #define SOLIDIX_SOLIDIX_HPP
 
 #include "Solidix/Export.hpp"
+#include "Solidix/Version.hpp"
 
 // Curved or lateral surface area, total surface area and volume of ten solid figures.
 //
