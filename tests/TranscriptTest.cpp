@@ -16,20 +16,22 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::vector<std::string> session_files() {
-    std::vector<std::string> files;
+// The session names: the stems of the .t files.
+std::vector<std::string> session_names() {
+    std::vector<std::string> names;
     for (const auto& entry : fs::directory_iterator(SHAPECALC_TRANSCRIPTS)) {
         if (entry.path().extension() == ".t")
-            files.push_back(entry.path().string());
+            names.push_back(entry.path().stem().string());
     }
-    std::sort(files.begin(), files.end());
-    return files;
+    std::sort(names.begin(), names.end());
+    return names;
 }
 
-transcript::Session load(const std::string& file) {
+transcript::Session load(const std::string& name) {
+    const fs::path folder = SHAPECALC_TRANSCRIPTS;
     static const transcript::Fragments fragments =
-        transcript::load_fragments(std::string(SHAPECALC_TRANSCRIPTS) + "/fragments.txt");
-    return transcript::load_session(file, fragments);
+        transcript::load_fragments((folder / "fragments.txt").string());
+    return transcript::load_session((folder / (name + ".t")).string(), fragments);
 }
 
 class Transcript : public testing::TestWithParam<std::string> {};
@@ -50,13 +52,10 @@ TEST_P(Transcript, RealProgram) {
     EXPECT_EQ(transcript::visible(result.output), transcript::visible(session.expected));
 }
 
-INSTANTIATE_TEST_SUITE_P(Sessions, Transcript, testing::ValuesIn(session_files()),
-                         [](const testing::TestParamInfo<std::string>& info) {
-                             return fs::path(info.param).stem().string();
-                         });
+INSTANTIATE_TEST_SUITE_P(Sessions, Transcript, testing::ValuesIn(session_names()));
 
 TEST(TranscriptFolder, HoldsSessions) {
-    EXPECT_GE(session_files().size(), 20u);
+    EXPECT_GE(session_names().size(), 20u);
 }
 
 }  // namespace
