@@ -43,7 +43,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string output = out.str();
 
     check(output.size() <= kFixedBytes + kBytesPerInputByte * size, "output out of proportion");
-    const std::string farewell = shapecalc::text::kFarewell;
+    const std::string farewell(shapecalc::text::kFarewell);
     check(ends_with(output, farewell), "output does not end with the farewell");
     const bool warned = ends_with(output, std::string(shapecalc::text::kInvalidInputs) + farewell);
     check(warned == in.fail(), "invalid-inputs message does not match the input stream's state");

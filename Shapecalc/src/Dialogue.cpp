@@ -1,5 +1,8 @@
 #include "Dialogue.hpp"
 
+#include <string_view>
+
+#include "ResultFormat.hpp"
 #include "Texts.hpp"
 
 namespace shapecalc {
@@ -19,8 +22,9 @@ const FigureMenu* find_quantity(const Branch& branch, const Word& word) {
 }  // namespace
 
 void Dialogue::run() {
-    out_ << text::kBanner << '\n';
-    out_ << text::kInstructions;
+    put(text::kBanner);
+    put("\n");
+    put(text::kInstructions);
     state_.show_menu = true;
     top_menu();
     end_sequence();
@@ -29,9 +33,9 @@ void Dialogue::run() {
 void Dialogue::top_menu() {
     for (;;) {
         if (state_.show_menu) {
-            out_ << text::kTopMenu;
+            put(text::kTopMenu);
         }
-        out_ << text::kTopPrompt;
+        put(text::kTopPrompt);
         if (!ready_to_read() || !read_word(in_, state_.choice)) {
             return;  // end of input: nothing more to answer
         }
@@ -46,7 +50,7 @@ void Dialogue::top_menu() {
         } else if (state_.choice.is("exit")) {
             return;
         } else {
-            out_ << text::kTopInvalid;
+            put(text::kTopInvalid);
             state_.show_menu = false;
             continue;
         }
@@ -62,15 +66,15 @@ void Dialogue::branch(const Branch& branch) {
         state_.show_menu = true;
         state_.show_figure_list = true;
         if (state_.show_quantity_menu) {
-            out_ << branch.quantity_menu;
+            put(branch.quantity_menu);
         }
-        out_ << text::kMenuPrompt;
+        put(text::kMenuPrompt);
         if (!ready_to_read() || !read_word(in_, state_.ch1) || state_.ch1.is("0")) {
             return;
         }
         const FigureMenu* menu = find_quantity(branch, state_.ch1);
         if (menu == nullptr) {
-            out_ << text::kMenuInvalid;
+            put(text::kMenuInvalid);
             state_.show_quantity_menu = false;
             continue;
         }
@@ -84,16 +88,16 @@ void Dialogue::branch(const Branch& branch) {
 void Dialogue::figure_menu(const FigureMenu& menu) {
     for (;;) {
         if (state_.show_figure_list) {
-            out_ << menu.list;
+            put(menu.list);
         }
-        out_ << text::kMenuPrompt;
+        put(text::kMenuPrompt);
         if (!ready_to_read() || !(in_ >> state_.ch)) {
             return;
         }
         // Taken as unsigned, every negative number is above the highest figure number too.
         const auto number = static_cast<std::uint32_t>(state_.ch);
         if (number > menu.count) {
-            out_ << text::kMenuInvalid;
+            put(text::kMenuInvalid);
             state_.show_figure_list = false;
         } else if (number == 0) {
             return;
@@ -109,11 +113,13 @@ void Dialogue::calculate(const FigureRow& row) {
     // A failed read is not acted on here: the remaining prompts are printed, their reads fail at
     // once, and the result of the values as they stand is still printed.
     for (std::size_t i = 0; i < row.prompt_count; ++i) {
-        out_ << row.prompts[i];
+        put(row.prompts[i]);
         ready_to_read();
         in_ >> state_.values[i];
     }
-    out_ << row.label << row.formula(state_.values) << '\n';
+    put(row.label);
+    put_number(row.formula(state_.values));
+    put("\n");
 }
 
 bool Dialogue::ready_to_read() {
@@ -125,15 +131,27 @@ bool Dialogue::ready_to_read() {
     return !out_.fail();
 }
 
+void Dialogue::put(std::string_view text) {
+    const auto size = static_cast<std::streamsize>(text.size());
+    if (out_.rdbuf()->sputn(text.data(), size) != size) {
+        out_.setstate(std::ios_base::badbit);
+    }
+}
+
+void Dialogue::put_number(double value) {
+    ResultText text;
+    put(format_result(value, text));
+}
+
 bool Dialogue::stopped() const {
     return in_.fail() || out_.fail();
 }
 
 void Dialogue::end_sequence() {
     if (in_.fail()) {
-        out_ << text::kInvalidInputs;
+        put(text::kInvalidInputs);
     }
-    out_ << text::kFarewell;
+    put(text::kFarewell);
     out_.flush();
 }
 

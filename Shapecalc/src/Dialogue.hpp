@@ -3,6 +3,7 @@
 
 #include <istream>
 #include <ostream>
+#include <string_view>
 
 #include "DialogueState.hpp"
 #include "MenuTables.hpp"
@@ -30,6 +31,11 @@ class Dialogue {
     void figure_menu(const FigureMenu& menu);
     void calculate(const FigureRow& row);
     void end_sequence();
+
+    // Writes text, or a result in the default notation of a stream (six significant digits);
+    // a write that fails fails the output stream.
+    void put(std::string_view text);
+    void put_number(double value);
 
     // Flushes the output unless input is already waiting; false once the output has failed.
     bool ready_to_read();

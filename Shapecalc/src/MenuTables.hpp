@@ -2,6 +2,7 @@
 #define SHAPECALC_MENU_TABLES_HPP
 
 #include <cstddef>
+#include <string_view>
 #include <utility>
 
 // The menus of both branches as data: one generic loop walks them (see Dialogue.cpp).
@@ -15,28 +16,28 @@ using Formula = double (*)(const double* values);
 
 // One numbered figure of a figure menu: its prompts in order, the call, the result label.
 struct FigureRow {
-    const char* prompts[kMaxValues];
+    std::string_view prompts[kMaxValues];
     std::size_t prompt_count;
     Formula formula;
-    const char* label;
+    std::string_view label;
 };
 
 // A figure menu: the list printed while the figure-list flag is set, and rows 1 to count.
 struct FigureMenu {
-    const char* list;
+    std::string_view list;
     const FigureRow* rows;
     unsigned count;
 };
 
 // A quantity-menu word and the figure menu it opens.
 struct QuantityChoice {
-    const char* word;
+    std::string_view word;
     const FigureMenu* menu;
 };
 
 // A branch of the top menu: its quantity menu text and its valid quantity words ("0" goes back).
 struct Branch {
-    const char* quantity_menu;
+    std::string_view quantity_menu;
     const QuantityChoice* choices;
     std::size_t choice_count;
 };
@@ -67,20 +68,20 @@ double call(const double* values) {
 
 // A row that calls F with one value per prompt; the count of prompts must match F's parameters.
 template <auto F, typename... Prompts>
-constexpr FigureRow row(const char* label, Prompts... prompts) {
+constexpr FigureRow row(std::string_view label, Prompts... prompts) {
     static_assert(sizeof...(Prompts) == detail::Arity<decltype(F)>::value,
                   "a figure row needs one prompt per argument of its function");
     static_assert(sizeof...(Prompts) >= 1 && sizeof...(Prompts) <= kMaxValues);
-    return FigureRow{{prompts...}, sizeof...(Prompts), &detail::call<F>, label};
+    return FigureRow{{std::string_view(prompts)...}, sizeof...(Prompts), &detail::call<F>, label};
 }
 
 template <std::size_t N>
-constexpr FigureMenu menu(const char* list, const FigureRow (&rows)[N]) {
+constexpr FigureMenu menu(std::string_view list, const FigureRow (&rows)[N]) {
     return FigureMenu{list, rows, static_cast<unsigned>(N)};
 }
 
 template <std::size_t N>
-constexpr Branch branch(const char* quantity_menu, const QuantityChoice (&choices)[N]) {
+constexpr Branch branch(std::string_view quantity_menu, const QuantityChoice (&choices)[N]) {
     return Branch{quantity_menu, choices, N};
 }
 

@@ -11,9 +11,10 @@ namespace {
 using Planix::Area;
 using Planix::Perimeter;
 
-constexpr const char* kQuantityMenu = "\t1. Perimeter\n\t2. Area\n\t0. Back to previous option\n";
+constexpr std::string_view kQuantityMenu =
+    "\t1. Perimeter\n\t2. Area\n\t0. Back to previous option\n";
 
-constexpr const char* kFigureList =
+constexpr std::string_view kFigureList =
     "\n\tTriangle:\n"
     "\t\t1. Right_angle_traingle \n\t\t2.Isosceles_right_angle_traingle \n"
     "\t\t3.Equilateral_traingle \n\t\t4.Isosceles_traingle \n\t\t5.Scalene_traingle \n"
@@ -25,24 +26,24 @@ constexpr const char* kFigureList =
     "\tBack to previous option:\n"
     "\t\t\t    Press 0 \n\n";
 
-constexpr const char* kPerimeter = "\n\tPerimeter = ";
-constexpr const char* kCircumference = "\n\tCircumference = ";
-constexpr const char* kArea = "\n\tArea = ";
+constexpr std::string_view kPerimeter = "\n\tPerimeter = ";
+constexpr std::string_view kCircumference = "\n\tCircumference = ";
+constexpr std::string_view kArea = "\n\tArea = ";
 
-constexpr const char* kBase = "\tLength of base: ";
-constexpr const char* kHeight = "\tLength of height: ";
-constexpr const char* kBaseHeight = "\tLength of base/height: ";
-constexpr const char* kSide = "\tLength of side: ";
-constexpr const char* kEqualSides = "\tLength of equal sides: ";
-constexpr const char* kOtherSide = "\tLength of other side: ";
-constexpr const char* kSide1 = "\tLength of 1st side: ";
-constexpr const char* kSide2 = "\tLength of 2nd side: ";
-constexpr const char* kSide3 = "\tLength of 3rd side: ";
-constexpr const char* kLength = "\tLength of lenth: ";
-constexpr const char* kWidth = "\tLength of width: ";
-constexpr const char* kRadius = "\tLength of radius: ";
-constexpr const char* kDiagonal1 = "\tLength of 1st diagonal: ";
-constexpr const char* kDiagonal2 = "\tLength of 2nd diagonal: ";
+constexpr std::string_view kBase = "\tLength of base: ";
+constexpr std::string_view kHeight = "\tLength of height: ";
+constexpr std::string_view kBaseHeight = "\tLength of base/height: ";
+constexpr std::string_view kSide = "\tLength of side: ";
+constexpr std::string_view kEqualSides = "\tLength of equal sides: ";
+constexpr std::string_view kOtherSide = "\tLength of other side: ";
+constexpr std::string_view kSide1 = "\tLength of 1st side: ";
+constexpr std::string_view kSide2 = "\tLength of 2nd side: ";
+constexpr std::string_view kSide3 = "\tLength of 3rd side: ";
+constexpr std::string_view kLength = "\tLength of lenth: ";
+constexpr std::string_view kWidth = "\tLength of width: ";
+constexpr std::string_view kRadius = "\tLength of radius: ";
+constexpr std::string_view kDiagonal1 = "\tLength of 1st diagonal: ";
+constexpr std::string_view kDiagonal2 = "\tLength of 2nd diagonal: ";
 
 constexpr FigureRow kPerimeterRows[] = {
     row<&Perimeter::Right_angle_traingle>(kPerimeter, kBase, kHeight),

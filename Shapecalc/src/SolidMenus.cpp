@@ -13,37 +13,37 @@ using Solidix::CSA;
 using Solidix::TSA;
 using Solidix::VOLUME;
 
-constexpr const char* kQuantityMenu =
+constexpr std::string_view kQuantityMenu =
     "\t1. Curved/Lateral Surface Area\n\t2. Total Surface Area\n\t3. Volume\n"
     "\t0. Back to previous option\n";
 
 #define SHAPECALC_BACK "\n\t0.Back to previous option\n\n"
-constexpr const char* kCurvedList =
+constexpr std::string_view kCurvedList =
     "\n\t1.Cube\n\t2.Right_Circular_Cylinder\n\t3.Right_Circular_Cone\n\t4.Frustum\n"
     "\t5.Hemisphere\n\t6.Prism\n\t7.Pyramid\n\t8.Tetrahedron\n" SHAPECALC_BACK;
-constexpr const char* kTotalList =
+constexpr std::string_view kTotalList =
     "\n\t1.Cube\n\t2.Cuboid\n\t3.Right_Circular_Cylinder\n\t4.Right_Circular_Cone\n\t5.Frustum\n"
     "\t6.Sphere\n\t7.Hemisphere\n\t8.Pyramid\n\t9.Tetrahedron\n" SHAPECALC_BACK;
-constexpr const char* kVolumeList =
+constexpr std::string_view kVolumeList =
     "\n\t1.Cube\n\t2.Cuboid\n\t3.Right_Circular_Cylinder\n\t4.Right_Circular_Cone\n\t5.Prism\n"
     "\t6.Sphere\n\t7.Hemisphere\n\t8.Pyramid\n\t9.Tetrahedron\n" SHAPECALC_BACK;
 #undef SHAPECALC_BACK
 
-constexpr const char* kCurved = "\n\tCurved/Lateral Surface Area = ";
-constexpr const char* kTotal = "\n\tTotal Surface Area = ";
-constexpr const char* kVolume = "\n\tVolume = ";
+constexpr std::string_view kCurved = "\n\tCurved/Lateral Surface Area = ";
+constexpr std::string_view kTotal = "\n\tTotal Surface Area = ";
+constexpr std::string_view kVolume = "\n\tVolume = ";
 
-constexpr const char* kSide = "\tLength of side: ";
-constexpr const char* kRadius = "\tLength of radius: ";
-constexpr const char* kHeight = "\tLength of height: ";
-constexpr const char* kSlantHeight = "\tLength of slant height: ";
-constexpr const char* kRadius1 = "\tLength of 1st radius: ";
-constexpr const char* kRadius2 = "\tLength of 2nd radius: ";
-constexpr const char* kBasePerimeter = "\tPermeter of base: ";
-constexpr const char* kBaseArea = "\tArea of base: ";
-constexpr const char* kCuboidLength = "\tLength : ";
-constexpr const char* kCuboidWidth = "\tWidth : ";
-constexpr const char* kCuboidHeight = "\tHeight : ";
+constexpr std::string_view kSide = "\tLength of side: ";
+constexpr std::string_view kRadius = "\tLength of radius: ";
+constexpr std::string_view kHeight = "\tLength of height: ";
+constexpr std::string_view kSlantHeight = "\tLength of slant height: ";
+constexpr std::string_view kRadius1 = "\tLength of 1st radius: ";
+constexpr std::string_view kRadius2 = "\tLength of 2nd radius: ";
+constexpr std::string_view kBasePerimeter = "\tPermeter of base: ";
+constexpr std::string_view kBaseArea = "\tArea of base: ";
+constexpr std::string_view kCuboidLength = "\tLength : ";
+constexpr std::string_view kCuboidWidth = "\tWidth : ";
+constexpr std::string_view kCuboidHeight = "\tHeight : ";
 
 constexpr FigureRow kCurvedRows[] = {
     row<&CSA::Cube>(kCurved, kSide),

@@ -1,43 +1,49 @@
 #include "Word.hpp"
 
 #include <cstring>
-#include <locale>
 #include <string>
 
 namespace shapecalc {
 
-bool Word::is(const char* literal) const {
-    const std::size_t n = std::strlen(literal);
-    return length == n && std::memcmp(text, literal, n) == 0;
+bool Word::is(std::string_view literal) const {
+    return length == literal.size() && std::memcmp(text, literal.data(), literal.size()) == 0;
 }
+
+namespace {
+
+bool is_space(int c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
+}  // namespace
 
 bool read_word(std::istream& in, Word& word) {
     using traits = std::char_traits<char>;
+    const traits::int_type eof = traits::eof();
     word.text[0] = '\0';
     word.length = 0;
-
-    // The sentry flushes the tied output (so the prompt is visible before we wait) and skips
-    // leading white space; at end of input it fails the stream.
-    const std::istream::sentry ready(in);
-    if (!ready) {
+    if (!in.good()) {
+        in.setstate(std::ios_base::failbit);
         return false;
     }
-    const auto& ctype = std::use_facet<std::ctype<char>>(in.getloc());
     std::streambuf* buf = in.rdbuf();
+    traits::int_type c = buf->sgetc();
+    while (c != eof && is_space(c)) {
+        c = buf->snextc();
+    }
+    if (c == eof) {
+        in.setstate(std::ios_base::eofbit | std::ios_base::failbit);
+        return false;
+    }
     std::size_t kept = 0;
-    for (traits::int_type c = buf->sgetc();; c = buf->snextc()) {
-        if (traits::eq_int_type(c, traits::eof())) {
-            in.setstate(std::ios_base::eofbit);
-            break;
-        }
-        const char ch = traits::to_char_type(c);
-        if (ctype.is(std::ctype_base::space, ch)) {
-            break;
-        }
+    for (; c != eof && !is_space(c); c = buf->snextc()) {
         if (kept + 1 < Word::kCapacity) {
-            word.text[kept++] = ch;
+            word.text[kept++] = traits::to_char_type(c);
         }
         ++word.length;
+    }
+    if (c == eof) {
+        in.setstate(std::ios_base::eofbit);
     }
     word.text[kept] = '\0';
     return true;

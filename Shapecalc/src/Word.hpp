@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <istream>
+#include <string_view>
 
 namespace shapecalc {
 
@@ -17,10 +18,11 @@ struct Word {
 
     // True when the whole word, byte for byte, is the given literal (so "02", "Exit" and a word
     // holding a NUL byte are not "2" or "exit").
-    bool is(const char* literal) const;
+    bool is(std::string_view literal) const;
 };
 
-// Skips white space, then reads characters up to the next white space or the end of input.
+// Skips white space, then reads characters up to the next white space or the end of input. White
+// space is that of the "C" locale: blank, tab, newline, vertical tab, form feed, carriage return.
 // Returns false, with the word empty and the stream failed, when no word is found (end of input,
 // or a stream that had already failed).
 bool read_word(std::istream& in, Word& word);

@@ -1,8 +1,10 @@
 #include <csignal>
-#include <iostream>
+#include <istream>
+#include <ostream>
 
 #include "Console.hpp"
 #include "Dialogue.hpp"
+#include "FdStreamBuf.hpp"
 
 // Shapecalc takes no arguments, reads only standard input and writes only standard output; the
 // last key press comes from the console. It always ends with status 0.
@@ -12,12 +14,18 @@ int main() {
     // program; the dialogue then ends on its own.
     std::signal(SIGPIPE, SIG_IGN);
 #endif
-    std::ios_base::sync_with_stdio(false);
-    std::cin.tie(nullptr);  // the dialogue flushes before it waits for input, and only then
-    shapecalc::Dialogue dialogue(std::cin, std::cout);
-    dialogue.run();
-    std::cout.flush();
-    if (std::cout) {  // a farewell nobody could see asks for no key
+    // Typed-ahead sessions write far more than they read: large blocks keep system calls few.
+    // The dialogue flushes the output before any read that may wait, and only then.
+    static char input_storage[1 << 16];
+    static char output_storage[1 << 17];
+    shapecalc::FdInBuf input_buffer(0, input_storage, sizeof input_storage);
+    shapecalc::FdOutBuf output_buffer(1, output_storage, sizeof output_storage);
+    std::istream input(&input_buffer);
+    std::ostream output(&output_buffer);
+
+    shapecalc::Dialogue(input, output).run();
+    output.flush();
+    if (output) {  // a farewell nobody could see asks for no key
         shapecalc::wait_for_key();
     }
     return 0;
