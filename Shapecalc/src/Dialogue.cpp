@@ -125,7 +125,13 @@ void Dialogue::calculate(const FigureRow& row) {
 bool Dialogue::ready_to_read() {
     // Whatever the user has not seen yet must be on the screen before a read that may have to
     // wait; while answers are already waiting (typed ahead, or a file), flushing would only cost.
-    if (in_.rdbuf()->in_avail() <= 0) {
+    // Every read skips the white space before its answer, so the white space that has already
+    // arrived (the end of the line just answered) is skipped here: only an answer counts.
+    std::streambuf* input = in_.rdbuf();
+    while (in_.good() && input->in_avail() > 0 && is_white_space(input->sgetc())) {
+        input->sbumpc();
+    }
+    if (input->in_avail() <= 0) {
         out_.flush();
     }
     return !out_.fail();

@@ -9,13 +9,9 @@ bool Word::is(std::string_view literal) const {
     return length == literal.size() && std::memcmp(text, literal.data(), literal.size()) == 0;
 }
 
-namespace {
-
-bool is_space(int c) {
+bool is_white_space(int c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
 }
-
-}  // namespace
 
 bool read_word(std::istream& in, Word& word) {
     using traits = std::char_traits<char>;
@@ -28,7 +24,7 @@ bool read_word(std::istream& in, Word& word) {
     }
     std::streambuf* buf = in.rdbuf();
     traits::int_type c = buf->sgetc();
-    while (c != eof && is_space(c)) {
+    while (c != eof && is_white_space(c)) {
         c = buf->snextc();
     }
     if (c == eof) {
@@ -36,7 +32,7 @@ bool read_word(std::istream& in, Word& word) {
         return false;
     }
     std::size_t kept = 0;
-    for (; c != eof && !is_space(c); c = buf->snextc()) {
+    for (; c != eof && !is_white_space(c); c = buf->snextc()) {
         if (kept + 1 < Word::kCapacity) {
             word.text[kept++] = traits::to_char_type(c);
         }

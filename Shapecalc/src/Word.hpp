@@ -21,8 +21,11 @@ struct Word {
     bool is(std::string_view literal) const;
 };
 
-// Skips white space, then reads characters up to the next white space or the end of input. White
-// space is that of the "C" locale: blank, tab, newline, vertical tab, form feed, carriage return.
+// White space between answers, that of the "C" locale: blank, tab, newline, vertical tab, form
+// feed, carriage return. `c` is a character as a streambuf returns it.
+bool is_white_space(int c);
+
+// Skips white space, then reads characters up to the next white space or the end of input.
 // Returns false, with the word empty and the stream failed, when no word is found (end of input,
 // or a stream that had already failed).
 bool read_word(std::istream& in, Word& word);
