@@ -1,5 +1,25 @@
 include(CMakePackageConfigHelpers)
 
+# A formula library: a shared object that exports only the functions its headers mark with
+# <NAME>_API (hidden visibility otherwise, dllexport/dllimport on Windows), versioned with the
+# project, built with the project's floating-point flags, and packaged for other projects.
+function(shapecalc_add_formula_library TARGET description)
+    string(TOUPPER ${TARGET} UPPER)
+    add_library(${TARGET} SHARED ${ARGN})
+    add_library(${TARGET}::${TARGET} ALIAS ${TARGET})
+    target_include_directories(${TARGET} PUBLIC
+        $<BUILD_INTERFACE:${CMAKE_CURRENT_SOURCE_DIR}/include>
+        $<INSTALL_INTERFACE:${CMAKE_INSTALL_INCLUDEDIR}>)
+    target_compile_definitions(${TARGET} PRIVATE ${UPPER}_EXPORTS INTERFACE ${UPPER}_SHARED)
+    set_target_properties(${TARGET} PROPERTIES
+        CXX_VISIBILITY_PRESET hidden
+        VISIBILITY_INLINES_HIDDEN ON
+        VERSION ${PROJECT_VERSION}
+        SOVERSION ${PROJECT_VERSION_MAJOR})
+    shapecalc_set_flags(${TARGET})
+    shapecalc_package_library(${TARGET} "${description}")
+endfunction()
+
 # Version header, install rules, CMake package (with version file) and pkg-config file of one
 # formula library. `description` goes into the .pc file.
 function(shapecalc_package_library TARGET description)
