@@ -1,5 +1,7 @@
 #include "Conversation.hpp"
 
+#include "Process.hpp"
+
 #include <poll.h>
 #include <signal.h>
 #include <sys/wait.h>
@@ -25,20 +27,7 @@ Conversation::Conversation(const std::string& binary) {
     int out[2];
     if (::pipe(in) != 0 || ::pipe(out) != 0)
         throw std::runtime_error("pipe failed");
-    pid_ = ::fork();
-    if (pid_ < 0)
-        throw std::runtime_error("fork failed");
-    if (pid_ == 0) {
-        ::setsid();
-        ::dup2(in[0], 0);
-        ::dup2(out[1], 1);
-        ::close(in[0]);
-        ::close(in[1]);
-        ::close(out[0]);
-        ::close(out[1]);
-        ::execl(binary.c_str(), binary.c_str(), static_cast<char*>(nullptr));
-        _exit(127);
-    }
+    pid_ = process::spawn_without_terminal(binary, in[0], out[1], {in[1], out[0]});
     ::close(in[0]);
     ::close(out[1]);
     to_program_ = in[1];

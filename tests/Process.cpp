@@ -60,6 +60,29 @@ int open_stdin(const Launch& launch, int& writer, std::string& temp_path) {
 
 }  // namespace
 
+pid_t spawn_without_terminal(const std::string& binary, int stdin_fd, int stdout_fd,
+                             std::initializer_list<int> close_in_child) {
+    const pid_t pid = ::fork();
+    if (pid < 0)
+        throw std::runtime_error("fork failed");
+    if (pid == 0) {
+        ::setsid();  // a new session has no controlling terminal
+        for (const int fd : close_in_child) {
+            if (fd >= 0)
+                ::close(fd);
+        }
+        if (stdin_fd >= 0) {
+            ::dup2(stdin_fd, 0);
+        } else {
+            ::close(0);
+        }
+        ::dup2(stdout_fd, 1);
+        ::execl(binary.c_str(), binary.c_str(), static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    return pid;
+}
+
 Result run(const std::string& binary, const Launch& launch) {
     int writer = -1;
     std::string temp_path;
@@ -68,23 +91,7 @@ Result run(const std::string& binary, const Launch& launch) {
     if (::pipe(out) != 0)
         throw std::runtime_error("pipe failed");
 
-    const pid_t pid = ::fork();
-    if (pid < 0)
-        throw std::runtime_error("fork failed");
-    if (pid == 0) {
-        ::setsid();  // a new session has no controlling terminal
-        if (in_fd >= 0) {
-            ::dup2(in_fd, 0);
-        } else {
-            ::close(0);
-        }
-        ::dup2(out[1], 1);
-        ::close(out[0]);
-        if (writer >= 0)
-            ::close(writer);
-        ::execl(binary.c_str(), binary.c_str(), static_cast<char*>(nullptr));
-        _exit(127);
-    }
+    const pid_t pid = spawn_without_terminal(binary, in_fd, out[1], {out[0], writer});
     if (in_fd >= 0)
         ::close(in_fd);
     ::close(out[1]);

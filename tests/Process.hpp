@@ -1,7 +1,10 @@
 #ifndef SHAPECALC_TESTS_PROCESS_HPP
 #define SHAPECALC_TESTS_PROCESS_HPP
 
+#include <sys/types.h>
+
 #include <cstddef>
+#include <initializer_list>
 #include <string>
 
 // Runs the real program as a user's pipeline would, but in a session of its own, so that it has
@@ -31,6 +34,11 @@ struct Result {
 };
 
 Result run(const std::string& binary, const Launch& launch);
+
+// Starts `binary` in a session of its own, with `stdin_fd` as standard input (none when -1) and
+// `stdout_fd` as standard output; the child closes `close_in_child` first. Returns its pid.
+pid_t spawn_without_terminal(const std::string& binary, int stdin_fd, int stdout_fd,
+                             std::initializer_list<int> close_in_child);
 
 inline Result run_without_terminal(const std::string& binary, const std::string& input) {
     Launch launch;

@@ -90,6 +90,18 @@ TEST(ClosedOutput, ReaderGoingAwayEndsTheProgramWhileItsInputStaysOpen) {
     EXPECT_GE(result.output.size(), 100u);
 }
 
+TEST(ClosedOutput, HeadOfABigSession) {
+    // `Shapecalc < big_session | head -c 100`: ends by itself, with status 0.
+    Launch launch;
+    for (int i = 0; i < 100000; ++i)
+        launch.input += "2 2 12 7 0 0 ";
+    launch.input += "exit\n";
+    launch.read_limit = 100;
+    const process::Result result = run(launch);
+    expect_clean_end(result);
+    EXPECT_EQ(result.output.substr(0, 100), kOpening.substr(0, 100));
+}
+
 TEST(HugeInput, TenMegabyteWordIsOneInvalidWordInBoundedMemory) {
     Launch small;
     small.input = "exit\n";
