@@ -21,7 +21,7 @@ constexpr std::size_t kInputs = 64;
 const Values* inputs() {
     static Values values[kInputs];
     for (std::size_t i = 0; i < kInputs; ++i) {
-        const double x = 1.0 + static_cast<double>(i) * 0.37;
+        const double x = 2.0 + static_cast<double>(i) * 0.37;  // every triangle is a real one
         values[i] = {x, x + 1.5, x + 2.25, x * 0.5};
     }
     return values;
