@@ -45,17 +45,16 @@ void run(benchmark::State& state, Formula formula) {
 
 }  // namespace
 
-#define FORMULA(NAME, CALL, INLINE)                                                       \
-    void NAME##_library(benchmark::State& state) {                                        \
-        run(state, []([[maybe_unused]] double a, [[maybe_unused]] double b,               \
-                      [[maybe_unused]] double c, [[maybe_unused]] double d) { return CALL; }); \
-    }                                                                                     \
-    void NAME##_inline(benchmark::State& state) {                                         \
-        run(state, []([[maybe_unused]] double a, [[maybe_unused]] double b,               \
-                      [[maybe_unused]] double c,                                          \
-                      [[maybe_unused]] double d) { return INLINE; });                     \
-    }                                                                                     \
-    BENCHMARK(NAME##_library);                                                            \
+#define FORMULA(NAME, CALL, INLINE)                                                              \
+    void NAME##_library(benchmark::State& state) {                                               \
+        run(state, []([[maybe_unused]] double a, [[maybe_unused]] double b,                      \
+                      [[maybe_unused]] double c, [[maybe_unused]] double d) { return CALL; });   \
+    }                                                                                            \
+    void NAME##_inline(benchmark::State & state) {                                               \
+        run(state, []([[maybe_unused]] double a, [[maybe_unused]] double b,                      \
+                      [[maybe_unused]] double c, [[maybe_unused]] double d) { return INLINE; }); \
+    }                                                                                            \
+    BENCHMARK(NAME##_library);                                                                   \
     BENCHMARK(NAME##_inline);
 
 using namespace Planix;
