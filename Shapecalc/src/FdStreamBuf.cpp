@@ -17,9 +17,7 @@
 namespace shapecalc {
 
 FdInBuf::int_type FdInBuf::underflow() {
-    if (gptr() < egptr()) {
-        return traits_type::to_int_type(*gptr());
-    }
+    // Called when the buffer is used up: refill it with what the descriptor gives.
     for (;;) {
         const auto got = SHAPECALC_READ(fd_, storage_, static_cast<unsigned>(size_));
         if (got > 0) {

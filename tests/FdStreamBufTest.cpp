@@ -1,0 +1,116 @@
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <signal.h>
+#include <unistd.h>
+
+#include <istream>
+#include <ostream>
+#include <string>
+
+#include "FdStreamBuf.hpp"
+
+// The program's own stream buffers on file descriptors: every byte through, honest in_avail(),
+// and failures that fail the stream.
+namespace {
+
+struct Pipe {
+    int read_end = -1;
+    int write_end = -1;
+    Pipe() {
+        int ends[2];
+        EXPECT_EQ(::pipe(ends), 0);
+        read_end = ends[0];
+        write_end = ends[1];
+    }
+    ~Pipe() {
+        close_read();
+        close_write();
+    }
+    void close_read() {
+        if (read_end >= 0)
+            ::close(read_end);
+        read_end = -1;
+    }
+    void close_write() {
+        if (write_end >= 0)
+            ::close(write_end);
+        write_end = -1;
+    }
+    std::string drain() {
+        close_write();
+        std::string all;
+        char buf[4096];
+        ssize_t n = 0;
+        while ((n = ::read(read_end, buf, sizeof buf)) > 0)
+            all.append(buf, static_cast<size_t>(n));
+        return all;
+    }
+};
+
+TEST(FdInBuf, InAvailTellsWhetherAReadWouldWait) {
+    Pipe pipe;
+    char storage[4];
+    shapecalc::FdInBuf buffer(pipe.read_end, storage, sizeof storage);
+    std::istream in(&buffer);
+    EXPECT_EQ(buffer.in_avail(), 0) << "nothing has arrived: the next read would wait";
+    ASSERT_EQ(::write(pipe.write_end, "2 1 12", 6), 6);
+    EXPECT_EQ(buffer.in_avail(), 6);
+    int figure = 0;
+    in >> figure >> figure;  // a 4-byte buffer refills in the middle
+    EXPECT_EQ(figure, 1);
+    EXPECT_GT(buffer.in_avail(), 0);
+    pipe.close_write();
+    in >> figure;
+    EXPECT_EQ(figure, 12);
+    EXPECT_TRUE(in.eof());
+    EXPECT_FALSE(in >> figure);
+}
+
+TEST(FdInBuf, ClosedDescriptorIsEndOfInput) {
+    char storage[16];
+    shapecalc::FdInBuf buffer(-1, storage, sizeof storage);
+    std::istream in(&buffer);
+    std::string word;
+    EXPECT_FALSE(in >> word);
+    EXPECT_TRUE(in.eof());
+}
+
+TEST(FdOutBuf, EveryByteArrivesWhateverTheSizeOfTheWrites) {
+    Pipe pipe;
+    char storage[8];
+    shapecalc::FdOutBuf buffer(pipe.write_end, storage, sizeof storage);
+    std::ostream out(&buffer);
+    const std::string block(20, 'x');  // larger than the whole buffer: written through
+    out << "abc"
+        << "defgh"  // fills the buffer exactly
+        << 'i'      // overflows
+        << "jklmn"  // does not fit the rest: buffer first, then kept
+        << block << std::flush;
+    EXPECT_TRUE(out.good());
+    EXPECT_EQ(pipe.drain(), "abcdefghijklmn" + block);
+}
+
+TEST(FdOutBuf, AReaderThatHasGoneFailsTheStream) {
+    ::signal(SIGPIPE, SIG_IGN);
+    Pipe pipe;
+    char storage[8];
+    shapecalc::FdOutBuf buffer(pipe.write_end, storage, sizeof storage);
+    std::ostream out(&buffer);
+    pipe.close_read();
+    out << "abc";
+    EXPECT_TRUE(out.good()) << "still buffered";
+    out.flush();
+    EXPECT_TRUE(out.bad());
+    out.clear();
+    out << std::string(100, 'x');  // too large for the buffer, written at once, and failing
+    EXPECT_TRUE(out.bad());
+    out.clear();
+    out << "0123456789";  // fills the buffer, which cannot be sent
+    EXPECT_TRUE(out.bad());
+    out.clear();
+    for (int i = 0; i < 9; ++i) out.put('x');  // one character at a time, overflowing
+    EXPECT_TRUE(out.bad());
+}
+
+}  // namespace
