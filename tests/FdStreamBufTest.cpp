@@ -4,9 +4,13 @@
 #include <signal.h>
 #include <unistd.h>
 
+#include <pthread.h>
+
+#include <chrono>
 #include <istream>
 #include <ostream>
 #include <string>
+#include <thread>
 
 #include "FdStreamBuf.hpp"
 
@@ -109,8 +113,76 @@ TEST(FdOutBuf, AReaderThatHasGoneFailsTheStream) {
     out << "0123456789";  // fills the buffer, which cannot be sent
     EXPECT_TRUE(out.bad());
     out.clear();
-    for (int i = 0; i < 9; ++i) out.put('x');  // one character at a time, overflowing
+    for (int i = 0; i < 9; ++i)
+        out.put('x');  // one character at a time, overflowing
     EXPECT_TRUE(out.bad());
+}
+
+// Interrupts a blocked system call of the calling thread once, by a signal whose handler does not
+// restart it, then lets `then` run; the interrupted call must be retried, not taken as an end.
+class Interrupter {
+  public:
+    template <typename Then>
+    explicit Interrupter(Then then) {
+        struct sigaction quiet {};
+        quiet.sa_handler = [](int) {};
+        ::sigaction(SIGUSR1, &quiet, &previous_);
+        const pthread_t target = ::pthread_self();
+        helper_ = std::thread([target, then] {
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+            ::pthread_kill(target, SIGUSR1);
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+            then();
+        });
+    }
+    ~Interrupter() {
+        helper_.join();
+        ::sigaction(SIGUSR1, &previous_, nullptr);
+    }
+
+  private:
+    struct sigaction previous_ {};
+    std::thread helper_;
+};
+
+TEST(FdInBuf, InterruptedReadIsRetried) {
+    Pipe pipe;
+    char storage[16];
+    shapecalc::FdInBuf buffer(pipe.read_end, storage, sizeof storage);
+    std::istream in(&buffer);
+    const int writer = pipe.write_end;
+    int figure = 0;
+    {
+        const Interrupter interrupt([writer] { EXPECT_EQ(::write(writer, "7 ", 2), 2); });
+        in >> figure;  // blocks until the helper writes, after a signal
+    }
+    EXPECT_EQ(figure, 7);
+}
+
+TEST(FdOutBuf, InterruptedWriteIsRetried) {
+    Pipe pipe;
+    ASSERT_GT(::fcntl(pipe.write_end, F_SETPIPE_SZ, 4096), 0);
+    const std::string full(static_cast<std::size_t>(::fcntl(pipe.write_end, F_GETPIPE_SZ)), 'f');
+    ASSERT_EQ(::write(pipe.write_end, full.data(), full.size()), static_cast<ssize_t>(full.size()));
+    char storage[8];
+    shapecalc::FdOutBuf buffer(pipe.write_end, storage, sizeof storage);
+    std::ostream out(&buffer);
+    std::string arrived;
+    const int reader = pipe.read_end;
+    {
+        const Interrupter interrupt([reader, &arrived, &full] {
+            char buf[8192];
+            while (arrived.size() < full.size() + 3) {
+                const ssize_t n = ::read(reader, buf, sizeof buf);
+                if (n <= 0)
+                    break;
+                arrived.append(buf, static_cast<std::size_t>(n));
+            }
+        });
+        out << "abc" << std::flush;  // blocks on the full pipe until the helper reads
+    }
+    EXPECT_TRUE(out.good());
+    EXPECT_EQ(arrived, full + "abc");
 }
 
 }  // namespace
