@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "NumberReader.hpp"
 #include "ResultFormat.hpp"
 #include "Texts.hpp"
 
@@ -91,7 +92,11 @@ void Dialogue::figure_menu(const FigureMenu& menu) {
             put(menu.list);
         }
         put(text::kMenuPrompt);
-        if (!ready_to_read() || !(in_ >> state_.ch)) {
+        if (!ready_to_read()) {
+            return;
+        }
+        read_number(in_, state_.ch);
+        if (in_.fail()) {
             return;
         }
         // Taken as unsigned, every negative number is above the highest figure number too.
@@ -115,7 +120,7 @@ void Dialogue::calculate(const FigureRow& row) {
     for (std::size_t i = 0; i < row.prompt_count; ++i) {
         put(row.prompts[i]);
         ready_to_read();
-        in_ >> state_.values[i];
+        read_number(in_, state_.values[i], number_text_);
     }
     put(row.label);
     put_number(row.formula(state_.values));

@@ -3,6 +3,7 @@
 
 #include <istream>
 #include <ostream>
+#include <string>
 #include <string_view>
 
 #include "DialogueState.hpp"
@@ -44,6 +45,7 @@ class Dialogue {
     std::istream& in_;
     std::ostream& out_;
     DialogueState state_;
+    std::string number_text_;  // the characters of the length being read, reused
 };
 
 }  // namespace shapecalc
