@@ -36,8 +36,7 @@ void Dialogue::top_menu() {
         if (state_.show_menu) {
             put(text::kTopMenu);
         }
-        put(text::kTopPrompt);
-        if (!ready_to_read() || !read_word(in_, state_.choice)) {
+        if (!prompt(text::kTopPrompt) || !read_word(in_, state_.choice)) {
             return;  // end of input: nothing more to answer
         }
         state_.show_quantity_menu = true;
@@ -69,8 +68,7 @@ void Dialogue::branch(const Branch& branch) {
         if (state_.show_quantity_menu) {
             put(branch.quantity_menu);
         }
-        put(text::kMenuPrompt);
-        if (!ready_to_read() || !read_word(in_, state_.ch1) || state_.ch1.is("0")) {
+        if (!prompt(text::kMenuPrompt) || !read_word(in_, state_.ch1) || state_.ch1.is("0")) {
             return;
         }
         const FigureMenu* menu = find_quantity(branch, state_.ch1);
@@ -91,8 +89,7 @@ void Dialogue::figure_menu(const FigureMenu& menu) {
         if (state_.show_figure_list) {
             put(menu.list);
         }
-        put(text::kMenuPrompt);
-        if (!ready_to_read()) {
+        if (!prompt(text::kMenuPrompt)) {
             return;
         }
         read_number(in_, state_.ch);
@@ -118,8 +115,7 @@ void Dialogue::calculate(const FigureRow& row) {
     // A failed read is not acted on here: the remaining prompts are printed, their reads fail at
     // once, and the result of the values as they stand is still printed.
     for (std::size_t i = 0; i < row.prompt_count; ++i) {
-        put(row.prompts[i]);
-        ready_to_read();
+        prompt(row.prompts[i]);
         read_number(in_, state_.values[i], number_text_);
     }
     put(row.label);
@@ -127,7 +123,8 @@ void Dialogue::calculate(const FigureRow& row) {
     put("\n");
 }
 
-bool Dialogue::ready_to_read() {
+bool Dialogue::prompt(std::string_view text) {
+    put(text);
     // Whatever the user has not seen yet must be on the screen before a read that may have to
     // wait; while answers are already waiting (typed ahead, or a file), flushing would only cost.
     // Every read skips the white space before its answer, so the white space that has already

@@ -38,8 +38,9 @@ class Dialogue {
     void put(std::string_view text);
     void put_number(double value);
 
-    // Flushes the output unless input is already waiting; false once the output has failed.
-    bool ready_to_read();
+    // Prints a prompt before a read, flushing the output unless an answer is already waiting;
+    // false once the output has failed.
+    bool prompt(std::string_view text);
     bool stopped() const;
 
     std::istream& in_;

@@ -15,29 +15,10 @@ bool is_digit(traits::int_type c) {
     return c >= '0' && c <= '9';
 }
 
-// The part of the stream's sentry that matters here: a failed stream, or nothing but white space
-// up to the end of input, fails the read.
-bool skip_to_number(std::istream& in) {
-    if (!in.good()) {
-        in.setstate(std::ios_base::failbit);
-        return false;
-    }
-    std::streambuf* buf = in.rdbuf();
-    traits::int_type c = buf->sgetc();
-    while (c != traits::eof() && is_white_space(c)) {
-        c = buf->snextc();
-    }
-    if (c == traits::eof()) {
-        in.setstate(std::ios_base::eofbit | std::ios_base::failbit);
-        return false;
-    }
-    return true;
-}
-
 }  // namespace
 
 void read_number(std::istream& in, double& value, std::string& scratch) {
-    if (!skip_to_number(in)) {
+    if (!start_answer(in)) {
         return;
     }
     std::streambuf* buf = in.rdbuf();
@@ -91,7 +72,7 @@ void read_number(std::istream& in, double& value, std::string& scratch) {
 }
 
 void read_number(std::istream& in, std::int32_t& value) {
-    if (!skip_to_number(in)) {
+    if (!start_answer(in)) {
         return;
     }
     std::streambuf* buf = in.rdbuf();
