@@ -85,6 +85,7 @@ TEST(ClosedOutput, ReaderGoingAwayEndsTheProgramWhileItsInputStaysOpen) {
     for (int i = 0; i < 2000; ++i)
         launch.input += "12 7 ";
     launch.read_limit = 100;
+    launch.limit_seconds = 10;  // a program that misses the closed output waits for input forever
     const process::Result result = run(launch);
     expect_clean_end(result);
     EXPECT_GE(result.output.size(), 100u);

@@ -23,15 +23,20 @@ constexpr auto kLimit = std::chrono::seconds(20);
 
 class Terminal : public testing::Test {
   protected:
-    // Starts the program on a new pseudo-terminal; with `stdin_file`, standard input is that file
-    // instead of the terminal (which stays the controlling terminal).
-    void start(const char* stdin_file = nullptr) {
+    // Starts the program on a new pseudo-terminal; with `stdin_file` or `stdout_file`, that
+    // stream is the file instead of the terminal (which stays the controlling terminal).
+    void start(const char* stdin_file = nullptr, const char* stdout_file = nullptr) {
         pid_ = ::forkpty(&master_, nullptr, nullptr, nullptr);
         ASSERT_GE(pid_, 0);
         if (pid_ == 0) {
             if (stdin_file != nullptr) {
                 const int fd = ::open(stdin_file, O_RDONLY);
                 if (fd < 0 || ::dup2(fd, 0) < 0)
+                    _exit(126);
+            }
+            if (stdout_file != nullptr) {
+                const int fd = ::open(stdout_file, O_WRONLY);
+                if (fd < 0 || ::dup2(fd, 1) < 0)
                     _exit(126);
             }
             ::execl(SHAPECALC_BINARY, SHAPECALC_BINARY, static_cast<char*>(nullptr));
@@ -99,9 +104,9 @@ class Terminal : public testing::Test {
         return false;
     }
 
-    int exit_status() {
+    int exit_status(Clock::duration limit = kLimit) {
         int status = 0;
-        const auto deadline = Clock::now() + kLimit;
+        const auto deadline = Clock::now() + limit;
         pid_t done = 0;
         while ((done = ::waitpid(pid_, &status, WNOHANG)) == 0 && Clock::now() < deadline) {
             std::this_thread::sleep_for(std::chrono::milliseconds(5));
@@ -182,6 +187,13 @@ TEST_F(Terminal, TerminalGoneDuringTheKeyWait) {
     ::close(master_);
     master_ = -1;
     EXPECT_EQ(exit_status(), 0);
+}
+
+TEST_F(Terminal, NoKeyWaitAfterTheOutputHasFailed) {
+    // Standard output is a full disk: nobody saw the farewell, so no key is asked for, although
+    // a terminal is there to give one.
+    start(nullptr, "/dev/full");
+    EXPECT_EQ(exit_status(std::chrono::seconds(5)), 0) << "waited for a key";
 }
 
 TEST(NoTerminal, KeyWaitReturnsAtOnce) {
