@@ -9,7 +9,9 @@
 
 #include <chrono>
 #include <cstdlib>
+#include <sstream>
 #include <stdexcept>
+#include <vector>
 
 namespace process {
 
@@ -77,10 +79,25 @@ pid_t spawn_without_terminal(const std::string& binary, int stdin_fd, int stdout
             ::close(0);
         }
         ::dup2(stdout_fd, 1);
-        ::execl(binary.c_str(), binary.c_str(), static_cast<char*>(nullptr));
+        exec_program(binary);
         _exit(127);
     }
     return pid;
+}
+
+void exec_program(const std::string& binary) {
+    std::vector<std::string> words;
+#ifdef SHAPECALC_LAUNCHER
+    std::istringstream launcher(SHAPECALC_LAUNCHER);
+    for (std::string word; launcher >> word;)
+        words.push_back(word);
+#endif
+    words.push_back(binary);
+    std::vector<char*> argv;
+    for (std::string& word : words)
+        argv.push_back(word.data());
+    argv.push_back(nullptr);
+    ::execvp(argv[0], argv.data());
 }
 
 Result run(const std::string& binary, const Launch& launch) {

@@ -35,6 +35,10 @@ struct Result {
 
 Result run(const std::string& binary, const Launch& launch);
 
+// Replaces the calling process by `binary`, started through the build's launcher (the emulator
+// of a cross-build) if there is one. Returns only when that fails.
+void exec_program(const std::string& binary);
+
 // Starts `binary` in a session of its own, with `stdin_fd` as standard input (none when -1) and
 // `stdout_fd` as standard output; the child closes `close_in_child` first. Returns its pid.
 pid_t spawn_without_terminal(const std::string& binary, int stdin_fd, int stdout_fd,

@@ -39,7 +39,7 @@ class Terminal : public testing::Test {
                 if (fd < 0 || ::dup2(fd, 1) < 0)
                     _exit(126);
             }
-            ::execl(SHAPECALC_BINARY, SHAPECALC_BINARY, static_cast<char*>(nullptr));
+            process::exec_program(SHAPECALC_BINARY);
             _exit(127);
         }
         slave_ = ::open(::ptsname(master_), O_RDWR | O_NOCTTY);
