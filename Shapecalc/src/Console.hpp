@@ -5,8 +5,11 @@ namespace shapecalc {
 
 // Waits for one key press on the console, without echo and without waiting for Enter, and
 // discards it. The key comes from the controlling terminal, never from a redirected standard
-// input. Where there is no console (a pipe with no controlling terminal, CI, cron) it returns at
-// once. The terminal's settings are restored before it returns.
+// input, and is consumed whole (an escape sequence, a UTF-8 character, an extended key); input
+// pending when the wait begins is discarded. It returns at once where nobody could answer or see
+// the prompt: no console (CI, cron), standard output not a terminal, or a background job. The
+// terminal's settings are restored before it returns, and before a signal stops or ends the
+// program during the wait; a hang-up ends the wait.
 void wait_for_key();
 
 }  // namespace shapecalc

@@ -140,8 +140,9 @@ class Area {
     // Returns a * a; positive for a negative side.
     PLANIX_API static double Square(double a);
 
-    // Parallelogram, computed as a rectangle.
-    //   l: length; w: width.
+    // Parallelogram, as base times height.
+    //   l: length of a side (the base); w: the perpendicular height onto that side, not the
+    //      other side (with the other side this would be the area of a rectangle).
     // Returns l * w.
     PLANIX_API static double Parallelogram(double l, double w);
 

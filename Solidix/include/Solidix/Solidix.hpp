@@ -19,7 +19,11 @@
 //   2pi = 2 * pi, 3pi = 3 * pi, 4pi = 4 * pi, (4/3)pi = (4.0 / 3.0) * pi (4.19047619047619) and
 //   (2/3)pi = (2.0 / 3.0) * pi (2.095238095238095); one third is the double 1.0 / 3.0.
 // - sqrt(2) and sqrt(3) are computed at each call with the standard, correctly rounded std::sqrt;
-//   no result can be NaN unless an argument is NaN or infinities cancel.
+//   being roots of positive constants, they are never NaN.
+// - A result is NaN exactly when an argument is NaN or an operation of the formula is invalid:
+//   zero times infinity (CSA::Prism(0, inf), VOLUME::Cuboid(0, inf, 1), and also
+//   VOLUME::Cuboid(1e200, 1e200, 0), whose first product overflows to infinity) or infinities
+//   of opposite signs added (TSA::Pyramid(inf, -inf), TSA::Cuboid(inf, -1, 1)).
 // - Third powers are x * (x * x), never a general power function.
 // - Zero and negative values enter the formulas unchanged: a value that enters an odd number of
 //   times keeps its sign, a squared one loses it.
@@ -116,7 +120,8 @@ class TSA {
     SOLIDIX_API static double Hemisphere(double r);
 
     // Pyramid.
-    //   s: area of the lateral face (all lateral faces together); b: area of the base.
+    //   s: the lateral surface area, all lateral faces added together (not the area of one
+    //      face: nothing is multiplied by a number of faces); b: area of the base.
     // Returns s + b.
     SOLIDIX_API static double Pyramid(double s, double b);
 
