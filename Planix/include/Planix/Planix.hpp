@@ -1,3 +1,4 @@
+// Copyright (c) 2026 The Shapecalc developers. Released under the MIT licence (see LICENSE).
 #ifndef PLANIX_PLANIX_HPP
 #define PLANIX_PLANIX_HPP
 

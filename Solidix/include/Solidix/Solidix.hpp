@@ -1,3 +1,4 @@
+// Copyright (c) 2026 The Shapecalc developers. Released under the MIT licence (see LICENSE).
 #ifndef SOLIDIX_SOLIDIX_HPP
 #define SOLIDIX_SOLIDIX_HPP
 
