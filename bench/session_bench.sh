@@ -16,21 +16,18 @@ sizes=("$@")
 [ ${#sizes[@]} -gt 0 ] || sizes=(10000 100000 1000000)
 
 # Writes a session of $1 calculations: each figure menu in turn ("2 1", "2 2", "3 1", "3 2",
-# "3 3"), every row of it once with its values, then "0 0" back to the top menu.
+# "3 3"), every row of it once with its values, then "0 0" back to the top menu. The menus and
+# how many values each row reads come from the dialogue's own tables (menu_shape).
 generate() {
-    awk -v n="$1" 'BEGIN {
-        split("2 1|2 2|3 1|3 2|3 3", menus, "|")
-        counts[1] = "2 1 1 2 3 2 1 2 1 4 2 1 1"   # values per row: plane perimeters
-        counts[2] = "2 1 1 2 3 2 1 2 2 3 2 1 1"   # plane areas
-        counts[3] = "1 2 2 3 1 2 2 1"             # curved surfaces
-        counts[4] = "1 3 2 2 3 1 1 2 1"           # total surfaces
-        counts[5] = "1 3 2 2 2 1 1 2 1"           # volumes
+    "$PWD/build/bench/bench/menu_shape" | awk -v n="$1" -F'|' '
+        { menus[++count] = $1; rows[count] = $2 }
+        END {
         done = 0
         while (done < n) {
-            for (m = 1; m <= 5 && done < n; m++) {
+            for (m = 1; m <= count && done < n; m++) {
                 printf "%s\n", menus[m]
-                rows = split(counts[m], k, " ")
-                for (r = 1; r <= rows && done < n; r++) {
+                nrows = split(rows[m], k, " ")
+                for (r = 1; r <= nrows && done < n; r++) {
                     printf "%d", r
                     for (v = 1; v <= k[r]; v++) printf " %d.%d", (done + v) % 97 + 1, v
                     printf "\n"

@@ -26,7 +26,9 @@ if(builder_flags MATCHES "(^| )-Ofast( |$)")
     list(PREPEND SHAPECALC_STRICT_FP_LINK_OPTIONS -O3)
 endif()
 
+# Every target of the project sees the headers shared by the deliverables' sources (common/).
 function(shapecalc_set_flags target)
+    target_include_directories(${target} PRIVATE ${PROJECT_SOURCE_DIR}/common)
     if(MSVC)
         target_compile_options(${target} PRIVATE /W4 /fp:precise)
     else()

@@ -1,11 +1,7 @@
 #ifndef PLANIX_SRC_CONSTANTS_HPP
 #define PLANIX_SRC_CONSTANTS_HPP
 
-#include <cfloat>
-
-// Every intermediate must be a double rounded to double; x87-style wider evaluation would change
-// the last bits of the results.
-static_assert(FLT_EVAL_METHOD == 0, "Planix needs double arithmetic evaluated in double precision");
+#include "StrictDouble.hpp"
 
 namespace Planix::detail {
 

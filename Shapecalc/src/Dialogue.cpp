@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "NextAnswer.hpp"
 #include "NumberReader.hpp"
 #include "ResultFormat.hpp"
 #include "Texts.hpp"

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "Solidix/Solidix.hpp"
+#include "StrictDouble.hpp"
 
 namespace shapecalc {
 

@@ -3,7 +3,7 @@
 #include <cstdlib>
 #include <limits>
 
-#include "Word.hpp"
+#include "NextAnswer.hpp"
 
 namespace shapecalc {
 

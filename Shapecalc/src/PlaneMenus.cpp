@@ -1,4 +1,5 @@
 #include "MenuTables.hpp"
+#include "Texts.hpp"
 
 #include "Planix/Planix.hpp"
 
@@ -10,6 +11,9 @@ namespace {
 
 using Planix::Area;
 using Planix::Perimeter;
+using text::kHeight;
+using text::kRadius;
+using text::kSide;
 
 constexpr std::string_view kQuantityMenu =
     "\t1. Perimeter\n\t2. Area\n\t0. Back to previous option\n";
@@ -31,9 +35,7 @@ constexpr std::string_view kCircumference = "\n\tCircumference = ";
 constexpr std::string_view kArea = "\n\tArea = ";
 
 constexpr std::string_view kBase = "\tLength of base: ";
-constexpr std::string_view kHeight = "\tLength of height: ";
 constexpr std::string_view kBaseHeight = "\tLength of base/height: ";
-constexpr std::string_view kSide = "\tLength of side: ";
 constexpr std::string_view kEqualSides = "\tLength of equal sides: ";
 constexpr std::string_view kOtherSide = "\tLength of other side: ";
 constexpr std::string_view kSide1 = "\tLength of 1st side: ";
@@ -41,7 +43,6 @@ constexpr std::string_view kSide2 = "\tLength of 2nd side: ";
 constexpr std::string_view kSide3 = "\tLength of 3rd side: ";
 constexpr std::string_view kLength = "\tLength of lenth: ";
 constexpr std::string_view kWidth = "\tLength of width: ";
-constexpr std::string_view kRadius = "\tLength of radius: ";
 constexpr std::string_view kDiagonal1 = "\tLength of 1st diagonal: ";
 constexpr std::string_view kDiagonal2 = "\tLength of 2nd diagonal: ";
 

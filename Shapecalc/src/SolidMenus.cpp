@@ -1,5 +1,6 @@
 #include "Frustum.hpp"
 #include "MenuTables.hpp"
+#include "Texts.hpp"
 
 #include "Solidix/Solidix.hpp"
 
@@ -12,6 +13,9 @@ namespace {
 using Solidix::CSA;
 using Solidix::TSA;
 using Solidix::VOLUME;
+using text::kHeight;
+using text::kRadius;
+using text::kSide;
 
 constexpr std::string_view kQuantityMenu =
     "\t1. Curved/Lateral Surface Area\n\t2. Total Surface Area\n\t3. Volume\n"
@@ -33,9 +37,6 @@ constexpr std::string_view kCurved = "\n\tCurved/Lateral Surface Area = ";
 constexpr std::string_view kTotal = "\n\tTotal Surface Area = ";
 constexpr std::string_view kVolume = "\n\tVolume = ";
 
-constexpr std::string_view kSide = "\tLength of side: ";
-constexpr std::string_view kRadius = "\tLength of radius: ";
-constexpr std::string_view kHeight = "\tLength of height: ";
 constexpr std::string_view kSlantHeight = "\tLength of slant height: ";
 constexpr std::string_view kRadius1 = "\tLength of 1st radius: ";
 constexpr std::string_view kRadius2 = "\tLength of 2nd radius: ";

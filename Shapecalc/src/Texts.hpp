@@ -27,6 +27,11 @@ inline constexpr std::string_view kInvalidInputs =
 inline constexpr std::string_view kFarewell =
     "\n THANK YOU, for using this application.\n\n Press any key";
 
+// Length prompts that both branches ask with.
+inline constexpr std::string_view kSide = "\tLength of side: ";
+inline constexpr std::string_view kRadius = "\tLength of radius: ";
+inline constexpr std::string_view kHeight = "\tLength of height: ";
+
 }  // namespace shapecalc::text
 
 #endif  // SHAPECALC_TEXTS_HPP

@@ -1,5 +1,7 @@
 #include "Word.hpp"
 
+#include "NextAnswer.hpp"
+
 #include <cstring>
 #include <string>
 
@@ -7,28 +9,6 @@ namespace shapecalc {
 
 bool Word::is(std::string_view literal) const {
     return length == literal.size() && std::memcmp(text, literal.data(), literal.size()) == 0;
-}
-
-bool is_white_space(int c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
-
-bool start_answer(std::istream& in) {
-    using traits = std::char_traits<char>;
-    if (!in.good()) {
-        in.setstate(std::ios_base::failbit);
-        return false;
-    }
-    std::streambuf* buf = in.rdbuf();
-    traits::int_type c = buf->sgetc();
-    while (c != traits::eof() && is_white_space(c)) {
-        c = buf->snextc();
-    }
-    if (c == traits::eof()) {
-        in.setstate(std::ios_base::eofbit | std::ios_base::failbit);
-        return false;
-    }
-    return true;
 }
 
 bool read_word(std::istream& in, Word& word) {

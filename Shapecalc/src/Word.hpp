@@ -21,15 +21,6 @@ struct Word {
     bool is(std::string_view literal) const;
 };
 
-// White space between answers, that of the "C" locale: blank, tab, newline, vertical tab, form
-// feed, carriage return. `c` is a character as a streambuf returns it.
-bool is_white_space(int c);
-
-// What every read of an answer does first, as the stream's sentry does: skips white space.
-// Returns false, with the stream failed, when the stream had already failed or the input ends
-// before an answer.
-bool start_answer(std::istream& in);
-
 // Skips white space, then reads characters up to the next white space or the end of input.
 // Returns false, with the word empty and the stream failed, when no word is found (end of input,
 // or a stream that had already failed).

@@ -1,5 +1,6 @@
-// Writes the input of every transcript session as one file of a fuzzing corpus.
-// Usage: seed_corpus TRANSCRIPTS_DIR CORPUS_DIR
+// Writes the input of every transcript session as a file of its own, named after the session: the
+// seeds of the dialogue fuzzer's corpus, and the inputs of the valgrind runs.
+// Usage: transcript_inputs TRANSCRIPTS_DIR OUTPUT_DIR
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -9,7 +10,7 @@
 int main(int argc, char** argv) {
     namespace fs = std::filesystem;
     if (argc != 3) {
-        std::cerr << "usage: seed_corpus TRANSCRIPTS_DIR CORPUS_DIR\n";
+        std::cerr << "usage: transcript_inputs TRANSCRIPTS_DIR OUTPUT_DIR\n";
         return 2;
     }
     const fs::path from = argv[1];
@@ -24,6 +25,6 @@ int main(int argc, char** argv) {
         std::ofstream((to / entry.path().stem()).string(), std::ios::binary) << session.input;
         ++written;
     }
-    std::cout << written << " seeds written to " << to.string() << '\n';
+    std::cout << written << " session inputs written to " << to.string() << '\n';
     return written > 0 ? 0 : 1;
 }
