@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "Conversation.hpp"
 #include "Dialogue.hpp"
+#include "Program.hpp"
 #include "Transcript.hpp"
 
 // Over pipes the program must show every prompt before it waits for the answer, while a block of
@@ -22,9 +22,9 @@ struct Step {
     std::string answer;
 };
 
-void converse(Conversation& program, const std::vector<Step>& steps) {
+void converse(harness::Program& program, const std::vector<Step>& steps) {
     for (const Step& step : steps) {
-        ASSERT_TRUE(program.wait_for(step.prompt, kPromptLimitMs))
+        ASSERT_TRUE(program.wait_for_tail(step.prompt, kPromptLimitMs))
             << "prompt held back before answer '" << step.answer << "'; output so far:\n"
             << transcript::visible(program.output());
         ASSERT_TRUE(program.send(step.answer));
@@ -32,7 +32,7 @@ void converse(Conversation& program, const std::vector<Step>& steps) {
 }
 
 TEST(PipeDialogue, EveryPromptArrivesBeforeItsAnswerIsNeeded) {
-    Conversation program(SHAPECALC_BINARY);
+    harness::Program program;
     converse(program, {{kTopPrompt, "2\n"},
                        {kPrompt, "2\n"},
                        {kPrompt, "12\n"},
@@ -50,20 +50,20 @@ TEST(PipeDialogue, EveryPromptArrivesBeforeItsAnswerIsNeeded) {
                        {kTopPrompt, "exit\n"}});
     EXPECT_NE(program.output().find("\n\tArea = 154\n"), std::string::npos);
     EXPECT_NE(program.output().find("\n\tTotal Surface Area = 94\n"), std::string::npos);
-    EXPECT_TRUE(program.wait_for("\n Press any key", kPromptLimitMs));
+    EXPECT_TRUE(program.wait_for_tail("\n Press any key", kPromptLimitMs));
     EXPECT_EQ(program.finish(kPromptLimitMs), 0);
 }
 
 TEST(PipeDialogue, FailedReadEndsWithoutWaitingForMore) {
-    Conversation program(SHAPECALC_BINARY);
+    harness::Program program;
     converse(
         program,
         {{kTopPrompt, "2\n"}, {kPrompt, "1\n"}, {kPrompt, "1\n"}, {"\tLength of base: ", "x\n"}});
     // The rest comes without any further answer and without closing the input.
     EXPECT_TRUE(
-        program.wait_for("So, close and restart this application.\n\n THANK YOU, for "
-                         "using this application.\n\n Press any key",
-                         kPromptLimitMs));
+        program.wait_for_tail("So, close and restart this application.\n\n THANK YOU, for "
+                              "using this application.\n\n Press any key",
+                              kPromptLimitMs));
     EXPECT_EQ(program.finish(kPromptLimitMs), 0);
 }
 
@@ -89,10 +89,10 @@ TEST_P(OneByOne, SameBytesAsTheBlockTypedAhead) {
     const auto fragments = transcript::load_fragments(folder + "/fragments.txt");
     const auto session = transcript::load_session(folder + "/" + GetParam() + ".t", fragments);
 
-    Conversation program(SHAPECALC_BINARY);
+    harness::Program program;
     for (const std::string& answer : answers_of(session.input)) {
         // Every prompt ends in ": "; the next answer goes once the program asks for one.
-        program.wait_for(": ", 2000);
+        program.wait_for_tail(": ", 2000);
         if (!program.send(answer))
             break;  // the program has ended
     }

@@ -6,14 +6,14 @@
 #include <cstdio>
 #include <string>
 
-#include "Process.hpp"
+#include "Program.hpp"
 
 // The real program at the ends of the real world: no input, a reader that goes away, huge and
 // hostile input. Every case must end by itself with status 0.
 namespace {
 
-using process::Launch;
-using process::Stdin;
+using harness::Input;
+using harness::Options;
 
 const std::string kFarewell = "\n THANK YOU, for using this application.\n\n Press any key";
 const std::string kInvalidInputs =
@@ -27,8 +27,12 @@ const std::string kOpening =
     "\n For 2D polygons, Press 2 \n For 3D objects, Press 3 \n For close the app, Type exit \n"
     "\n Enter your Choice: ";
 
-process::Result run(const Launch& launch) {
-    return process::run(SHAPECALC_BINARY, launch);
+// Answers in a file, as `Shapecalc < answers` reads them.
+Options from_file(const std::string& input) {
+    Options options;
+    options.input = Input::File;
+    options.input_text = input;
+    return options;
 }
 
 // A file of `size` bytes made chunk by chunk, so that the test itself never holds it: the peak
@@ -50,27 +54,27 @@ class BigInput {
         ::close(fd);
     }
     ~BigInput() { ::unlink(path_.c_str()); }
-    Launch launch() const {
-        Launch launch;
-        launch.stdin_kind = Stdin::Path;
-        launch.input = path_;
-        return launch;
+    Options options() const {
+        Options options;
+        options.input = Input::Path;
+        options.input_text = path_;
+        return options;
     }
 
   private:
     std::string path_;
 };
 
-void expect_clean_end(const process::Result& result) {
+void expect_clean_end(const harness::Result& result) {
     ASSERT_TRUE(result.exited) << "killed, or still running at the hang guard";
     EXPECT_EQ(result.exit_status, 0);
 }
 
 TEST(NoInput, DevNullAndClosedStdinEndAtOnce) {
-    for (const Stdin kind : {Stdin::DevNull, Stdin::Closed}) {
-        Launch launch;
-        launch.stdin_kind = kind;
-        const process::Result result = run(launch);
+    for (const Input kind : {Input::DevNull, Input::Closed}) {
+        Options options;
+        options.input = kind;
+        const harness::Result result = harness::run(options);
         expect_clean_end(result);
         EXPECT_EQ(result.output, kOpening + kInvalidInputs + kFarewell);
     }
@@ -79,38 +83,36 @@ TEST(NoInput, DevNullAndClosedStdinEndAtOnce) {
 TEST(ClosedOutput, ReaderGoingAwayEndsTheProgramWhileItsInputStaysOpen) {
     // The answers keep the program busy, and its input is never closed: it can only end because
     // it notices that nobody reads its output any more.
-    Launch launch;
-    launch.stdin_kind = Stdin::OpenPipe;
-    launch.input = "2 2 ";
+    Options options;
+    options.input = Input::Pipe;
+    options.input_text = "2 2 ";
     for (int i = 0; i < 2000; ++i)
-        launch.input += "12 7 ";
-    launch.read_limit = 100;
-    launch.limit_seconds = 10;  // a program that misses the closed output waits for input forever
-    const process::Result result = run(launch);
+        options.input_text += "12 7 ";
+    options.read_limit = 100;
+    // A program that misses the closed output waits for input forever.
+    const harness::Result result = harness::run(options, 10);
     expect_clean_end(result);
     EXPECT_GE(result.output.size(), 100u);
 }
 
 TEST(ClosedOutput, HeadOfABigSession) {
     // `Shapecalc < big_session | head -c 100`: ends by itself, with status 0.
-    Launch launch;
+    std::string input;
     for (int i = 0; i < 100000; ++i)
-        launch.input += "2 2 12 7 0 0 ";
-    launch.input += "exit\n";
-    launch.read_limit = 100;
-    const process::Result result = run(launch);
+        input += "2 2 12 7 0 0 ";
+    Options options = from_file(input + "exit\n");
+    options.read_limit = 100;
+    const harness::Result result = harness::run(options);
     expect_clean_end(result);
     EXPECT_EQ(result.output.substr(0, 100), kOpening.substr(0, 100));
 }
 
 TEST(HugeInput, TenMegabyteWordIsOneInvalidWordInBoundedMemory) {
-    Launch small;
-    small.input = "exit\n";
-    const process::Result baseline = run(small);
+    const harness::Result baseline = harness::run(from_file("exit\n"));
     expect_clean_end(baseline);
 
     const BigInput huge(10 << 20, [] { return 'w'; });
-    const process::Result result = run(huge.launch());
+    const harness::Result result = harness::run(huge.options());
     expect_clean_end(result);
     EXPECT_EQ(result.output, kOpening + "\n Please press the correct key option\n" +
                                  "\n Enter your Choice: " + kInvalidInputs + kFarewell);
@@ -119,9 +121,7 @@ TEST(HugeInput, TenMegabyteWordIsOneInvalidWordInBoundedMemory) {
 }
 
 TEST(HugeInput, TenMegabytesOfRandomBytes) {
-    Launch small;
-    small.input = "exit\n";
-    const process::Result baseline = run(small);
+    const harness::Result baseline = harness::run(from_file("exit\n"));
     std::uint64_t state = 0x9E3779B97F4A7C15u;  // a fixed xorshift sequence
     const BigInput random(10 << 20, [&state] {
         state ^= state << 13;
@@ -129,7 +129,7 @@ TEST(HugeInput, TenMegabytesOfRandomBytes) {
         state ^= state << 17;
         return static_cast<char>(state >> 56);
     });
-    const process::Result result = run(random.launch());
+    const harness::Result result = harness::run(random.options());
     expect_clean_end(result);
     ASSERT_GE(result.output.size(), kFarewell.size());
     EXPECT_EQ(result.output.substr(result.output.size() - kFarewell.size()), kFarewell);
@@ -138,13 +138,12 @@ TEST(HugeInput, TenMegabytesOfRandomBytes) {
 
 TEST(HugeInput, ManyCalculationsTypedAhead) {
     // Half a million calculations in one run, in both branches, output fully read.
-    Launch launch;
-    std::string block = "2 2 12 7 0 0 3 3 6 7 0 0 ";
-    launch.input.reserve(block.size() * 100000 + 8);
+    std::string input;
+    const std::string block = "2 2 12 7 0 0 3 3 6 7 0 0 ";
+    input.reserve(block.size() * 100000 + 8);
     for (int i = 0; i < 100000; ++i)
-        launch.input += block;
-    launch.input += "exit\n";
-    const process::Result result = run(launch);
+        input += block;
+    const harness::Result result = harness::run(from_file(input + "exit\n"));
     expect_clean_end(result);
     ASSERT_GE(result.output.size(), kFarewell.size());
     EXPECT_EQ(

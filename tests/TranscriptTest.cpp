@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "Dialogue.hpp"
-#include "Process.hpp"
+#include "Program.hpp"
 #include "Transcript.hpp"
 
 // Every session in the transcripts folder runs twice: in-process on string streams, and as the
@@ -46,7 +46,7 @@ TEST_P(Transcript, InProcess) {
 
 TEST_P(Transcript, RealProgram) {
     const transcript::Session session = load(GetParam());
-    const process::Result result = process::run_without_terminal(SHAPECALC_BINARY, session.input);
+    const harness::Result result = harness::run_without_terminal(session.input);
     ASSERT_TRUE(result.exited) << "killed or hung";
     EXPECT_EQ(result.exit_status, 0);
     EXPECT_EQ(transcript::visible(result.output), transcript::visible(session.expected));

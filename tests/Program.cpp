@@ -1,0 +1,330 @@
+#include "Program.hpp"
+
+#include <fcntl.h>
+#include <poll.h>
+#include <pty.h>
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/types.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <sstream>
+#include <stdexcept>
+#include <vector>
+
+namespace harness {
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+int elapsed_ms(Clock::time_point since) {
+    return static_cast<int>(
+        std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - since).count());
+}
+
+void write_all(int fd, const std::string& bytes) {
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n <= 0)
+            throw std::runtime_error("cannot write the program's input");
+        done += static_cast<std::size_t>(n);
+    }
+}
+
+// The shell's way of reporting how a child ended.
+int shell_status(int status) {
+    return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+}
+
+// In the child: standard input and output as the options ask; `pipe_in` and `pipe_out` are the
+// test's pipe ends for Input::Pipe and for the output (-1 when not used).
+void redirect(const Options& options, const std::string& temp_path, int pipe_in, int pipe_out) {
+    int in = -2;  // -2: leave as it is (the terminal)
+    switch (options.input) {
+        case Input::Pipe:
+            in = pipe_in;
+            break;
+        case Input::File:
+            in = ::open(temp_path.c_str(), O_RDONLY);
+            break;
+        case Input::Path:
+            in = ::open(options.input_text.c_str(), O_RDONLY);
+            break;
+        case Input::DevNull:
+            in = ::open("/dev/null", O_RDONLY);
+            break;
+        case Input::Closed:
+            in = -1;
+            break;
+        case Input::Terminal:
+            break;
+    }
+    if (in == -1)
+        ::close(0);
+    else if (in >= 0 && ::dup2(in, 0) < 0)
+        _exit(126);
+    const int out = options.stdout_file.empty()
+                        ? pipe_out
+                        : ::open(options.stdout_file.c_str(), O_WRONLY | O_TRUNC);
+    if (out >= 0 && ::dup2(out, 1) < 0)
+        _exit(126);
+}
+
+// Runs in the child of forkpty, the session leader of the new terminal: starts the program in a
+// process group of its own, gives it the terminal unless it is a background job, reports its pid
+// and ends with the program's status as a shell reports it.
+[[noreturn]] void job_control_shell(const Options& options, const std::string& temp_path,
+                                    int report) {
+    const pid_t program = ::fork();
+    if (program == 0) {
+        ::setpgid(0, 0);
+        if (!options.background) {
+            sigset_t ttou;
+            sigemptyset(&ttou);
+            sigaddset(&ttou, SIGTTOU);
+            ::sigprocmask(SIG_BLOCK, &ttou, nullptr);
+            ::tcsetpgrp(STDIN_FILENO, ::getpid());
+            ::sigprocmask(SIG_UNBLOCK, &ttou, nullptr);
+        }
+        const rlimit no_core{0, 0};
+        ::setrlimit(RLIMIT_CORE, &no_core);
+        redirect(options, temp_path, -1, -1);
+        exec_program();
+        _exit(127);
+    }
+    ::signal(SIGHUP, SIG_IGN);  // the terminal going away is the program's business
+    ::setpgid(program, program);
+    if (!options.background)
+        ::tcsetpgrp(STDIN_FILENO, program);
+    if (::write(report, &program, sizeof program) != sizeof program)
+        _exit(125);
+    int status = 0;
+    while (::waitpid(program, &status, 0) < 0) {
+    }
+    _exit(shell_status(status));
+}
+
+}  // namespace
+
+void exec_program() {
+    std::vector<std::string> words;
+#ifdef SHAPECALC_LAUNCHER
+    std::istringstream launcher(SHAPECALC_LAUNCHER);
+    for (std::string word; launcher >> word;)
+        words.push_back(word);
+#endif
+    words.push_back(SHAPECALC_BINARY);
+    std::vector<char*> argv;
+    for (std::string& word : words)
+        argv.push_back(word.data());
+    argv.push_back(nullptr);
+    ::execvp(argv[0], argv.data());
+}
+
+Program::Program(const Options& options) : read_limit_(options.read_limit) {
+    ::signal(SIGPIPE, SIG_IGN);  // input for a program that has ended must not kill the test
+    if (options.input == Input::File) {
+        char name[] = "/tmp/shapecalc-test-XXXXXX";
+        const int fd = ::mkstemp(name);
+        if (fd < 0)
+            throw std::runtime_error("mkstemp failed");
+        temp_path_ = name;
+        write_all(fd, options.input_text);
+        ::close(fd);
+    }
+    if (options.on_terminal)
+        start_on_terminal(options);
+    else
+        start_without_terminal(options);
+    output_closed_ = from_program_ < 0;
+}
+
+void Program::start_without_terminal(const Options& options) {
+    int in[2] = {-1, -1};
+    int out[2] = {-1, -1};
+    if ((options.input == Input::Pipe && ::pipe(in) != 0) ||
+        (options.stdout_file.empty() && ::pipe(out) != 0))
+        throw std::runtime_error("pipe failed");
+    child_ = program_ = ::fork();
+    if (child_ < 0)
+        throw std::runtime_error("fork failed");
+    if (child_ == 0) {
+        ::setsid();  // a new session has no controlling terminal
+        for (const int fd : {in[1], out[0]}) {
+            if (fd >= 0)
+                ::close(fd);
+        }
+        redirect(options, temp_path_, in[0], out[1]);
+        exec_program();
+        _exit(127);
+    }
+    for (const int fd : {in[0], out[1]}) {
+        if (fd >= 0)
+            ::close(fd);
+    }
+    to_program_ = in[1];
+    from_program_ = out[0];
+}
+
+void Program::start_on_terminal(const Options& options) {
+    int report[2];
+    if (::pipe(report) != 0)
+        throw std::runtime_error("pipe failed");
+    child_ = ::forkpty(&master_, nullptr, nullptr, nullptr);
+    if (child_ < 0)
+        throw std::runtime_error("forkpty failed");
+    if (child_ == 0) {
+        ::close(report[0]);
+        job_control_shell(options, temp_path_, report[1]);
+    }
+    ::close(report[1]);
+    if (::read(report[0], &program_, sizeof program_) != sizeof program_)
+        throw std::runtime_error("the shell did not start the program");
+    ::close(report[0]);
+    slave_ = ::open(::ptsname(master_), O_RDWR | O_NOCTTY);
+    to_program_ = from_program_ = master_;
+}
+
+Program::~Program() {
+    if (to_program_ >= 0 && to_program_ != master_)
+        ::close(to_program_);
+    if (from_program_ >= 0 && from_program_ != master_)
+        ::close(from_program_);
+    if (!reaped_ && child_ > 0) {
+        if (program_ > 0)
+            ::kill(program_, SIGKILL);
+        ::kill(child_, SIGKILL);
+        ::waitpid(child_, nullptr, 0);
+    }
+    hang_up();
+    if (!temp_path_.empty())
+        ::unlink(temp_path_.c_str());
+}
+
+void Program::hang_up() {
+    for (int* fd : {&slave_, &master_}) {
+        if (*fd >= 0)
+            ::close(*fd);
+        *fd = -1;
+    }
+    to_program_ = from_program_ = -1;
+    output_closed_ = true;
+}
+
+bool Program::send(const std::string& bytes) {
+    return to_program_ >= 0 &&
+           ::write(to_program_, bytes.data(), bytes.size()) == static_cast<ssize_t>(bytes.size());
+}
+
+void Program::close_input() {
+    if (to_program_ >= 0 && to_program_ != master_) {
+        ::close(to_program_);
+        to_program_ = -1;
+    }
+}
+
+bool Program::read_some(int wait_ms) {
+    pollfd p{from_program_, POLLIN, 0};
+    if (output_closed_ || ::poll(&p, 1, wait_ms) <= 0)
+        return false;
+    char buf[65536];
+    const ssize_t n = ::read(from_program_, buf, sizeof buf);
+    if (n > 0)
+        output_.append(buf, static_cast<std::size_t>(n));
+    if (n <= 0 || output_.size() >= read_limit_) {
+        if (from_program_ != master_)  // the end of output, or the reader has seen enough
+            ::close(from_program_);
+        from_program_ = -1;
+        output_closed_ = true;
+    }
+    return n > 0;
+}
+
+bool Program::wait_for(const std::string& text, int limit_ms) {
+    const auto start = Clock::now();
+    while (output_.find(text) == std::string::npos) {
+        if (output_closed_ || elapsed_ms(start) > limit_ms)
+            return false;
+        read_some(10);
+    }
+    return true;
+}
+
+bool Program::wait_for_tail(const std::string& tail, int limit_ms) {
+    const auto start = Clock::now();
+    auto ends_with_tail = [&] {
+        return output_.size() >= tail.size() &&
+               output_.compare(output_.size() - tail.size(), tail.size(), tail) == 0;
+    };
+    while (!ends_with_tail()) {
+        if (output_closed_ || elapsed_ms(start) > limit_ms)
+            return false;
+        read_some(10);
+    }
+    return true;
+}
+
+bool Program::running() {
+    siginfo_t info{};  // WNOWAIT: looks without reaping, so that finish still sees the end
+    return !reaped_ &&
+           ::waitid(P_PID, static_cast<id_t>(child_), &info, WEXITED | WNOHANG | WNOWAIT) == 0 &&
+           info.si_pid == 0;
+}
+
+int Program::finish(int limit_ms, bool close) {
+    if (close)
+        close_input();
+    if (reaped_)
+        return status_;
+    const auto start = Clock::now();
+    int status = 0;
+    rusage usage{};
+    bool ended = false;
+    for (;;) {
+        // The output of a program on a terminal is read while it runs; a pipe is read to its end.
+        ended = ended || ::wait4(child_, &status, WNOHANG, &usage) == child_;
+        if (ended && (output_closed_ || master_ >= 0)) {
+            while (master_ >= 0 && read_some(20)) {
+            }
+            break;
+        }
+        if (elapsed_ms(start) > limit_ms) {
+            if (!ended) {
+                if (program_ > 0)
+                    ::kill(program_, SIGKILL);
+                ::kill(child_, SIGKILL);
+                ::waitpid(child_, nullptr, 0);
+            }
+            reaped_ = true;
+            return status_ = -1;
+        }
+        if (!read_some(10) && output_closed_)
+            ::poll(nullptr, 0, 5);
+    }
+    max_rss_kb_ = usage.ru_maxrss;
+    reaped_ = true;
+    return status_ = shell_status(status);
+}
+
+Result run(const Options& options, int limit_seconds) {
+    Program program(options);
+    if (options.input == Input::Pipe) {
+        if (options.input_text.size() > 60000)  // more would block while nobody reads the output
+            throw std::runtime_error("input too large for a pipe");
+        program.send(options.input_text);
+    }
+    Result result;
+    const int status = program.finish(limit_seconds * 1000, false);
+    result.output = program.output();
+    result.exited = status >= 0 && status < 128;
+    result.exit_status = status;
+    result.max_rss_kb = program.max_rss_kb();
+    return result;
+}
+
+}  // namespace harness
