@@ -11,6 +11,7 @@
 
 #include "BitExact.hpp"
 #include "Frustum.hpp"
+#include "MenuTables.hpp"
 #include "Planix/Planix.hpp"
 #include "Solidix/Solidix.hpp"
 
@@ -26,22 +27,9 @@ struct Formula {
     std::size_t arity;
 };
 
-template <typename F>
-struct Arity;
-template <typename... Args>
-struct Arity<double (*)(Args...)> {
-    static constexpr std::size_t value = sizeof...(Args);
-};
-
-template <auto F, std::size_t... I>
-double apply(const double* args, std::index_sequence<I...>) {
-    return F(args[I]...);
-}
-
-template <auto F>
-double call(const double* args) {
-    return apply<F>(args, std::make_index_sequence<Arity<decltype(F)>::value>());
-}
+// The menu tables' own way of calling a formula with an array of values, one per parameter.
+using shapecalc::detail::Arity;
+using shapecalc::detail::call;
 
 #define FORMULA(f)                                     \
     Formula {                                          \

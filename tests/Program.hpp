@@ -91,11 +91,16 @@ struct Result {
 // Input::Pipe the input stays open until the program has ended.
 Result run(const Options& options, int limit_seconds = 60);
 
-inline Result run_without_terminal(const std::string& input) {
+// Standard input from these answers in a file (`Shapecalc < answers`).
+inline Options answers_in_file(const std::string& answers) {
     Options options;
     options.input = Input::File;
-    options.input_text = input;
-    return run(options);
+    options.input_text = answers;
+    return options;
+}
+
+inline Result run_without_terminal(const std::string& input) {
+    return run(answers_in_file(input));
 }
 
 // Replaces the calling process by the program, started through the build's launcher (the

@@ -27,14 +27,6 @@ const std::string kOpening =
     "\n For 2D polygons, Press 2 \n For 3D objects, Press 3 \n For close the app, Type exit \n"
     "\n Enter your Choice: ";
 
-// Answers in a file, as `Shapecalc < answers` reads them.
-Options from_file(const std::string& input) {
-    Options options;
-    options.input = Input::File;
-    options.input_text = input;
-    return options;
-}
-
 // A file of `size` bytes made chunk by chunk, so that the test itself never holds it: the peak
 // memory of a forked child starts from its parent's.
 class BigInput {
@@ -100,7 +92,7 @@ TEST(ClosedOutput, HeadOfABigSession) {
     std::string input;
     for (int i = 0; i < 100000; ++i)
         input += "2 2 12 7 0 0 ";
-    Options options = from_file(input + "exit\n");
+    Options options = harness::answers_in_file(input + "exit\n");
     options.read_limit = 100;
     const harness::Result result = harness::run(options);
     expect_clean_end(result);
@@ -108,7 +100,7 @@ TEST(ClosedOutput, HeadOfABigSession) {
 }
 
 TEST(HugeInput, TenMegabyteWordIsOneInvalidWordInBoundedMemory) {
-    const harness::Result baseline = harness::run(from_file("exit\n"));
+    const harness::Result baseline = harness::run_without_terminal("exit\n");
     expect_clean_end(baseline);
 
     const BigInput huge(10 << 20, [] { return 'w'; });
@@ -121,7 +113,7 @@ TEST(HugeInput, TenMegabyteWordIsOneInvalidWordInBoundedMemory) {
 }
 
 TEST(HugeInput, TenMegabytesOfRandomBytes) {
-    const harness::Result baseline = harness::run(from_file("exit\n"));
+    const harness::Result baseline = harness::run_without_terminal("exit\n");
     std::uint64_t state = 0x9E3779B97F4A7C15u;  // a fixed xorshift sequence
     const BigInput random(10 << 20, [&state] {
         state ^= state << 13;
@@ -143,7 +135,7 @@ TEST(HugeInput, ManyCalculationsTypedAhead) {
     input.reserve(block.size() * 100000 + 8);
     for (int i = 0; i < 100000; ++i)
         input += block;
-    const harness::Result result = harness::run(from_file(input + "exit\n"));
+    const harness::Result result = harness::run(harness::answers_in_file(input + "exit\n"));
     expect_clean_end(result);
     ASSERT_GE(result.output.size(), kFarewell.size());
     EXPECT_EQ(

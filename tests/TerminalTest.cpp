@@ -23,21 +23,16 @@ constexpr int kLimitMs = 20000;
 // How long a program that must not wait for a key may take to end.
 constexpr int kNoWaitMs = 5000;
 
-struct Job {
-    const char* stdin_file = nullptr;   // standard input from this file instead of the terminal
-    const char* stdout_file = nullptr;  // standard output to this file instead of the terminal
-    bool background = false;            // started as `Shapecalc &`
-};
-
 class Terminal : public testing::Test {
   protected:
-    void start(const Job& job = Job{}) {
+    static harness::Options answers_from_terminal() {
         harness::Options options;
+        options.input = harness::Input::Terminal;
+        return options;
+    }
+
+    void start(harness::Options options = answers_from_terminal()) {
         options.on_terminal = true;
-        options.background = job.background;
-        options.input = job.stdin_file ? harness::Input::Path : harness::Input::Terminal;
-        options.input_text = job.stdin_file ? job.stdin_file : "";
-        options.stdout_file = job.stdout_file ? job.stdout_file : "";
         program_.emplace(options);
         ASSERT_GE(program_->terminal(), 0);
         ASSERT_EQ(::tcgetattr(program_->terminal(), &original_), 0);
@@ -117,24 +112,6 @@ class Terminal : public testing::Test {
     termios original_{};
 };
 
-// A file of the test's own, removed when the test ends.
-class TempFile {
-  public:
-    explicit TempFile(const std::string& content) {
-        char name[] = "/tmp/shapecalc-term-XXXXXX";
-        const int fd = ::mkstemp(name);
-        path_ = name;
-        EXPECT_EQ(::write(fd, content.data(), content.size()),
-                  static_cast<ssize_t>(content.size()));
-        ::close(fd);
-    }
-    ~TempFile() { ::unlink(path_.c_str()); }
-    const char* path() const { return path_.c_str(); }
-
-  private:
-    std::string path_;
-};
-
 TEST_F(Terminal, OneKeyWithoutEchoThenSettingsRestored) {
     start();
     type("exit\n");
@@ -151,10 +128,7 @@ TEST_F(Terminal, OneKeyWithoutEchoThenSettingsRestored) {
 TEST_F(Terminal, KeyComesFromTheTerminalNotFromRedirectedInput) {
     // The answers come from a file that also holds a spare key; the program must still wait for
     // a key typed at the terminal, since its farewell is on the terminal.
-    const TempFile answers("exit\nx");
-    Job job;
-    job.stdin_file = answers.path();
-    start(job);
+    start(harness::answers_in_file("exit\nx"));
     ASSERT_TRUE(read_until("Press any key"));
     ASSERT_TRUE(wait_for_raw_mode());
     EXPECT_TRUE(still_running());
@@ -281,11 +255,9 @@ TEST_F(KeyWait, StopRestoresTheTerminalAndContinueWaitsAgain) {
 TEST_F(KeyWait, BackgroundJobEndsWithoutTouchingTheTerminal) {
     // `echo exit | Shapecalc &`: the farewell reaches the terminal, but a background job can
     // neither read a key nor change the terminal's settings; it must not be stopped for trying.
-    const TempFile answers("exit\n");
-    Job job;
-    job.stdin_file = answers.path();
-    job.background = true;
-    start(job);
+    harness::Options options = harness::answers_in_file("exit\n");
+    options.background = true;
+    start(options);
     EXPECT_EQ(exit_status(kNoWaitMs), 0) << "state " << program_state();
     expect_settings_restored();
 }
@@ -295,16 +267,13 @@ class OutputNotATerminal : public Terminal, public testing::WithParamInterface<c
 TEST_P(OutputNotATerminal, NoKeyWaitWhenNobodySawTheFarewell) {
     // `echo exit | Shapecalc > file` with a terminal present: the prompt went to the file (or
     // failed, on a full disk), so waiting for a key would look like a hang.
-    const TempFile answers("exit\n");
-    const TempFile output("");
-    Job job;
-    job.stdin_file = answers.path();
-    job.stdout_file = GetParam()[0] != '\0' ? GetParam() : output.path();
-    start(job);
+    harness::Options options = harness::answers_in_file("exit\n");
+    options.stdout_file = GetParam();
+    start(options);
     EXPECT_EQ(exit_status(kNoWaitMs), 0) << "waited for a key";
 }
 
-INSTANTIATE_TEST_SUITE_P(KeyWait, OutputNotATerminal, testing::Values("", "/dev/full"));
+INSTANTIATE_TEST_SUITE_P(KeyWait, OutputNotATerminal, testing::Values("/dev/null", "/dev/full"));
 
 TEST(NoTerminal, KeyWaitReturnsAtOnce) {
     // With no controlling terminal and nothing on standard input, the program must not block.
