@@ -85,9 +85,7 @@ std::vector<std::string> answers_of(const std::string& input) {
 class OneByOne : public testing::TestWithParam<const char*> {};
 
 TEST_P(OneByOne, SameBytesAsTheBlockTypedAhead) {
-    const std::string folder = SHAPECALC_TRANSCRIPTS;
-    const auto fragments = transcript::load_fragments(folder + "/fragments.txt");
-    const auto session = transcript::load_session(folder + "/" + GetParam() + ".t", fragments);
+    const auto session = transcript::load_named(SHAPECALC_TRANSCRIPTS, GetParam());
 
     harness::Program program;
     for (const std::string& answer : answers_of(session.input)) {

@@ -1,7 +1,9 @@
 #include "Transcript.hpp"
 
+#include <algorithm>
 #include <cctype>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <stdexcept>
 
@@ -170,6 +172,20 @@ std::string visible(const std::string& bytes) {
         }
     }
     return out;
+}
+
+std::vector<std::string> session_names(const std::string& folder) {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+        if (entry.path().extension() == ".t")
+            names.push_back(entry.path().stem().string());
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+Session load_named(const std::string& folder, const std::string& name) {
+    return load_session(folder + "/" + name + ".t", load_fragments(folder + "/fragments.txt"));
 }
 
 }  // namespace transcript

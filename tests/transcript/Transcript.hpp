@@ -3,6 +3,7 @@
 
 #include <map>
 #include <string>
+#include <vector>
 
 // A transcript file describes one session: the bytes typed in and the bytes expected out, both
 // written as C-escaped string literals so that every tab and newline is visible.
@@ -28,6 +29,12 @@ Fragments load_fragments(const std::string& path);
 
 // Reads one session, resolving @names from the fragments.
 Session load_session(const std::string& path, const Fragments& fragments);
+
+// The sessions of a transcripts folder: the stems of its .t files, sorted.
+std::vector<std::string> session_names(const std::string& folder);
+
+// Reads the session `name` of a transcripts folder, with the folder's fragments.txt.
+Session load_named(const std::string& folder, const std::string& name);
 
 // Shows control characters escaped, for readable failure messages.
 std::string visible(const std::string& bytes);
