@@ -1,5 +1,13 @@
 # Windows builds: the checks of the DLLs and of the real program that need no POSIX test harness.
 # The program runs under the build's emulator (Wine) from a shell script.
+# The Wine prefix is made now, once, so that its first-run set-up never races a test (or the
+# listing of a test program's tests, which the build runs in parallel).
+execute_process(COMMAND ${CMAKE_CROSSCOMPILING_EMULATOR} cmd /c exit
+                RESULT_VARIABLE wine_status OUTPUT_QUIET ERROR_QUIET)
+if(NOT wine_status EQUAL 0)
+    message(WARNING "The emulator did not run a Windows program (status ${wine_status})")
+endif()
+
 find_program(SHAPECALC_OBJDUMP NAMES ${CMAKE_CXX_COMPILER_TARGET}-objdump x86_64-w64-mingw32-objdump
              REQUIRED)
 
