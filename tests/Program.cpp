@@ -245,9 +245,10 @@ bool Program::read_some(int wait_ms) {
     return n > 0;
 }
 
-bool Program::wait_for(const std::string& text, int limit_ms) {
+template <typename Done>
+bool Program::read_until(Done done, int limit_ms) {
     const auto start = Clock::now();
-    while (output_.find(text) == std::string::npos) {
+    while (!done()) {
         if (output_closed_ || elapsed_ms(start) > limit_ms)
             return false;
         read_some(10);
@@ -255,18 +256,17 @@ bool Program::wait_for(const std::string& text, int limit_ms) {
     return true;
 }
 
+bool Program::wait_for(const std::string& text, int limit_ms) {
+    return read_until([&] { return output_.find(text) != std::string::npos; }, limit_ms);
+}
+
 bool Program::wait_for_tail(const std::string& tail, int limit_ms) {
-    const auto start = Clock::now();
-    auto ends_with_tail = [&] {
-        return output_.size() >= tail.size() &&
-               output_.compare(output_.size() - tail.size(), tail.size(), tail) == 0;
-    };
-    while (!ends_with_tail()) {
-        if (output_closed_ || elapsed_ms(start) > limit_ms)
-            return false;
-        read_some(10);
-    }
-    return true;
+    return read_until(
+        [&] {
+            return output_.size() >= tail.size() &&
+                   output_.compare(output_.size() - tail.size(), tail.size(), tail) == 0;
+        },
+        limit_ms);
 }
 
 bool Program::running() {

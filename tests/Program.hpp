@@ -62,6 +62,8 @@ class Program {
     void hang_up();  // closes both sides of the terminal
 
   private:
+    template <typename Done>
+    bool read_until(Done done, int limit_ms);
     void start_without_terminal(const Options& options);
     void start_on_terminal(const Options& options);
 

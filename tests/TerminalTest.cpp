@@ -44,17 +44,25 @@ class Terminal : public testing::Test {
     bool still_running() { return program_->running(); }
     int exit_status(int limit_ms = kLimitMs) { return program_->finish(limit_ms); }
 
-    // Waits until the terminal is in the key-wait mode: no echo, no line editing.
-    bool wait_for_raw_mode() {
+    // Polls `done` until it holds; false on the time limit.
+    template <typename Done>
+    static bool eventually(Done done) {
         const auto deadline = Clock::now() + std::chrono::milliseconds(kLimitMs);
-        termios now{};
-        while (Clock::now() < deadline) {
-            if (::tcgetattr(program_->terminal(), &now) == 0 &&
-                (now.c_lflag & (ECHO | ICANON)) == 0)
-                return true;
+        while (!done()) {
+            if (Clock::now() > deadline)
+                return false;
             std::this_thread::sleep_for(std::chrono::milliseconds(5));
         }
-        return false;
+        return true;
+    }
+
+    // Waits until the terminal is in the key-wait mode: no echo, no line editing.
+    bool wait_for_raw_mode() {
+        return eventually([this] {
+            termios now{};
+            return ::tcgetattr(program_->terminal(), &now) == 0 &&
+                   (now.c_lflag & (ECHO | ICANON)) == 0;
+        });
     }
 
     void expect_settings_restored() {
@@ -74,13 +82,7 @@ class Terminal : public testing::Test {
     }
 
     bool wait_until_stopped() {
-        const auto deadline = Clock::now() + std::chrono::milliseconds(kLimitMs);
-        while (program_state() != 'T') {
-            if (Clock::now() > deadline)
-                return false;
-            std::this_thread::sleep_for(std::chrono::milliseconds(5));
-        }
-        return true;
+        return eventually([this] { return program_state() == 'T'; });
     }
 
     // What the terminal still holds for the next reader (the shell), after the program.

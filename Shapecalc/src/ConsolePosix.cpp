@@ -5,6 +5,7 @@
 
 #include <cerrno>
 #include <csignal>
+#include <iterator>
 
 #include "Console.hpp"
 
@@ -63,24 +64,23 @@ Got read_byte(int fd, int timeout_ms, const sigset_t& waiting_mask, unsigned cha
 constexpr int kRestOfKeyMs = 100;
 
 // Reads one whole key: a plain byte, a UTF-8 character, or an escape sequence (arrows, function
-// keys, Alt-combinations). Returns what ended the read.
-Got read_key(int fd, const sigset_t& waiting_mask) {
+// keys, Alt-combinations). A signal or the terminal going away ends it early (g_caught tells).
+void read_key(int fd, const sigset_t& waiting_mask) {
     unsigned char byte = 0;
-    const Got first = read_byte(fd, -1, waiting_mask, byte);
-    if (first != Got::Byte)
-        return first;
+    if (read_byte(fd, -1, waiting_mask, byte) != Got::Byte)
+        return;
     if (byte == 0x1b) {
         if (read_byte(fd, kRestOfKeyMs, waiting_mask, byte) != Got::Byte)
-            return Got::Byte;  // Escape alone
-        if (byte == '[') {     // CSI: parameters and intermediates, then one final byte
+            return;         // Escape alone
+        if (byte == '[') {  // CSI: parameters and intermediates, then one final byte
             while (read_byte(fd, kRestOfKeyMs, waiting_mask, byte) == Got::Byte &&
                    (byte < 0x40 || byte > 0x7e)) {
             }
-            return Got::Byte;
+            return;
         }
         if (byte == 'O') {  // SS3: one more byte
             read_byte(fd, kRestOfKeyMs, waiting_mask, byte);
-            return Got::Byte;
+            return;
         }
         // Alt with a key: that key's byte is here; a UTF-8 character goes on below.
     }
@@ -88,7 +88,6 @@ Got read_key(int fd, const sigset_t& waiting_mask) {
     while (continuation-- > 0 && read_byte(fd, kRestOfKeyMs, waiting_mask, byte) == Got::Byte &&
            (byte & 0xc0) == 0x80) {
     }
-    return Got::Byte;
 }
 
 bool in_foreground(int fd) {
@@ -132,8 +131,8 @@ void wait_for_key() {
     struct sigaction note {};
     note.sa_handler = note_signal;  // no SA_RESTART: a signal ends the wait's pselect
     sigemptyset(&note.sa_mask);
-    struct sigaction previous[sizeof kWatched / sizeof kWatched[0]];
-    for (std::size_t i = 0; i < sizeof kWatched / sizeof kWatched[0]; ++i)
+    struct sigaction previous[std::size(kWatched)];
+    for (std::size_t i = 0; i < std::size(kWatched); ++i)
         ::sigaction(kWatched[i], &note, &previous[i]);
 
     for (;;) {
@@ -141,12 +140,13 @@ void wait_for_key() {
         // TCSAFLUSH discards what was typed or pasted before the wait: only a new key counts.
         if (!in_foreground(fd) || ::tcsetattr(fd, TCSAFLUSH, &raw) != 0)
             break;
-        const Got got = read_key(fd, waiting_mask);
+        read_key(fd, waiting_mask);
         // Restoring discards what is left after the key, so nothing reaches the shell.
         ::tcsetattr(fd, TCSAFLUSH, &saved);
-        if (got != Got::Signal || g_caught == SIGHUP)
-            break;  // a key, or the terminal gone: the wait is over
+        // A signal may also come while the rest of a key is awaited: it acts all the same.
         const int caught = g_caught;
+        if (caught == 0 || caught == SIGHUP)
+            break;  // a key, or the terminal gone: the wait is over
         if (caught == SIGTSTP) {
             // Stop as the signal asks, with the terminal restored; when continued, wait again.
             ::signal(SIGTSTP, SIG_DFL);
@@ -172,7 +172,7 @@ void wait_for_key() {
     const timespec now{0, 0};
     while (::sigtimedwait(&hangup, nullptr, &now) == SIGHUP) {
     }
-    for (std::size_t i = 0; i < sizeof kWatched / sizeof kWatched[0]; ++i)
+    for (std::size_t i = 0; i < std::size(kWatched); ++i)
         ::sigaction(kWatched[i], &previous[i], nullptr);
     ::sigprocmask(SIG_SETMASK, &waiting_mask, nullptr);
     ::close(fd);
