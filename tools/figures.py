@@ -1,0 +1,304 @@
+#!/usr/bin/env python3
+"""Writes the page of figures (docs/figures.md), one drawing per figure (docs/figures/*.svg) and the
+FIGURES section of the man page from one data file, docs/figures.json.
+
+Each figure there has its drawing (outlines, and one mark per value a prompt asks for, named by
+the prompt's own word) and one row per menu it is in: the answers that reach it, its prompts in
+order (the program's texts, byte for byte) with what each value is, the formula and an example.
+
+--check writes nothing. It fails when a written file is not what the data gives, or when a row of
+a figure menu has no entry in the page or in the man page; the menu rows come from the figure
+lists in tests/transcripts/fragments.txt, the tests' copy of the program's texts.
+"""
+import html
+import json
+import math
+import pathlib
+import re
+import sys
+
+ROOT = pathlib.Path(__file__).resolve().parent.parent
+DATA = ROOT / "docs/figures.json"
+PAGE = ROOT / "docs/figures.md"
+DRAWINGS = ROOT / "docs/figures"
+MAN = ROOT / "Shapecalc/man/Shapecalc.1"
+FRAGMENTS = ROOT / "tests/transcripts/fragments.txt"
+
+# The first two answers of a row: the branch and the quantity; and the figure list of that menu.
+QUANTITIES = {"2 1": "Perimeter", "2 2": "Area", "3 1": "Curved/lateral surface area",
+              "3 2": "Total surface area", "3 3": "Volume"}
+MENU_LISTS = {"2 1": "plane_list", "2 2": "plane_list", "3 1": "curved_list",
+              "3 2": "total_list", "3 3": "volume_list"}
+COLOURS = ["#c0392b", "#1f5fa8", "#1e7e45", "#8e44ad", "#b9650b", "#0e7c86", "#a0306e"]
+MAN_BEGIN = '.\\" FIGURES is written by tools/figures.py from docs/figures.json: edit those.\n'
+MAN_END = '.\\" End of FIGURES.\n'
+
+
+def word(prompt):
+    """The word a prompt asks with: "\tLength of lenth: " -> lenth, "\tWidth : " -> Width."""
+    text = prompt.strip("\t ").rstrip(":").rstrip()
+    return text[len("Length of "):] if text.startswith("Length of ") else text
+
+
+def shown(prompt):
+    return prompt.strip("\t ")
+
+
+def formula(row):
+    """The formula, named as the result line names it: "Circumference = 2 × π × radius"."""
+    return f"{row['example'][2].split(' = ')[0]} = {row['formula']}"
+
+
+def words(figure):
+    found = []
+    for row in figure["rows"]:
+        found += [word(p) for p, _ in row["prompts"] if word(p) not in found]
+    return found
+
+
+# ---- drawings -----------------------------------------------------------------------------------
+
+def num(v):
+    return f"{v:.1f}".rstrip("0").rstrip(".")
+
+
+def pts(points):
+    return " ".join(f"{num(x)},{num(y)}" for x, y in points)
+
+
+def text(x, y, lines, colour, anchor="middle", size=13):
+    out = []
+    for i, line in enumerate(lines):
+        s = size if i == 0 else size - 2
+        style = "" if i == 0 else ' font-style="italic"'
+        out.append(f'<text x="{num(x)}" y="{num(y + i * 13)}" fill="{colour}" font-size="{s}"'
+                   f' text-anchor="{anchor}"{style} stroke="white" stroke-width="3"'
+                   f' paint-order="stroke">{html.escape(line)}</text>')
+    return out
+
+
+def mark(item, colour):
+    """A length: a line with arrowheads, shifted off the figure by its offset, and its word."""
+    (x1, y1), (x2, y2) = item["from"], item["to"]
+    length = math.hypot(x2 - x1, y2 - y1)
+    ux, uy = (x2 - x1) / length, (y2 - y1) / length
+    nx, ny = -uy, ux
+    off = item.get("offset", 0)
+    x1, y1, x2, y2 = x1 + nx * off, y1 + ny * off, x2 + nx * off, y2 + ny * off
+    dash = ' stroke-dasharray="5 3"' if item.get("dash") else ""
+    out = [f'<line x1="{num(x1)}" y1="{num(y1)}" x2="{num(x2)}" y2="{num(y2)}" stroke="{colour}"'
+           f' stroke-width="1.6"{dash}/>']
+    for (px, py), (dx, dy) in (((x1, y1), (ux, uy)), ((x2, y2), (-ux, -uy))):
+        head = [(px, py), (px + dx * 8 + nx * 3.5, py + dy * 8 + ny * 3.5),
+                (px + dx * 8 - nx * 3.5, py + dy * 8 - ny * 3.5)]
+        out.append(f'<polygon points="{pts(head)}" fill="{colour}"/>')
+    lines = [item["mark"]] + ([item["note"]] if "note" in item else [])
+    if "at" in item:
+        return out + text(*item["at"], lines, colour, item.get("anchor", "middle"))
+    side = math.copysign(1, off or item.get("side", 1))
+    sx, sy = nx * side, ny * side
+    x, y = (x1 + x2) / 2 + sx * 13, (y1 + y2) / 2 + sy * 13
+    anchor = "start" if sx > 0.35 else "end" if sx < -0.35 else "middle"
+    y += 10 if sy > 0.35 else -13 * (len(lines) - 1) if sy < -0.35 else 4.5 - 6.5 * (len(lines) - 1)
+    return out + text(x, y, lines, colour, anchor)
+
+
+def ticks(item):
+    out = []
+    for (x1, y1), (x2, y2) in item["ticks"]:
+        length = math.hypot(x2 - x1, y2 - y1)
+        ux, uy = (x2 - x1) / length, (y2 - y1) / length
+        count = item.get("count", 1)
+        for k in range(count):
+            shift = (k - (count - 1) / 2) * 5
+            mx, my = (x1 + x2) / 2 + ux * shift, (y1 + y2) / 2 + uy * shift
+            out.append(f'<line x1="{num(mx - uy * 5)}" y1="{num(my + ux * 5)}"'
+                       f' x2="{num(mx + uy * 5)}" y2="{num(my - ux * 5)}"/>')
+    return out
+
+
+def svg(figure):
+    width, height = figure.get("size", [320, 210])
+    colour = {w: COLOURS[i % len(COLOURS)] for i, w in enumerate(words(figure))}
+    marked = {i.get("mark") or i.get("area") or i.get("outline") for i in figure["drawing"]} - {None}
+    if marked != set(colour):
+        sys.exit(f"{figure['name']}: marks {sorted(marked)} but prompts {sorted(colour)}")
+    fills, lines, marks = [], [], []
+    for item in figure["drawing"]:
+        dash = ' stroke-dasharray="5 4" stroke="#777"' if item.get("dash") else ""
+        if "area" in item:
+            c = colour[item["area"]]
+            fills.append(f'<polygon points="{pts(item["points"])}" fill="{c}" fill-opacity="0.2"/>')
+        elif "outline" in item:
+            c = colour[item["outline"]]
+            fills.append(f'<polygon points="{pts(item["points"])}" fill="none" stroke="{c}"'
+                         f' stroke-width="4" stroke-opacity="0.55"/>')
+        elif "poly" in item:
+            lines.append(f'<polygon points="{pts(item["poly"])}"{dash}/>')
+        elif "line" in item:
+            lines.append(f'<polyline points="{pts(item["line"])}"{dash}/>')
+        elif "path" in item:
+            lines.append(f'<path d="{item["path"]}"{dash}/>')
+        elif "ellipse" in item:
+            cx, cy, rx, ry = map(num, item["ellipse"])
+            lines.append(f'<ellipse cx="{cx}" cy="{cy}" rx="{rx}" ry="{ry}"{dash}/>')
+        elif "corner" in item:
+            lines.append(f'<polyline points="{pts(item["corner"])}" stroke-width="1"/>')
+        elif "ticks" in item:
+            lines += ticks(item)
+        elif "dot" in item:
+            x, y = map(num, item["dot"])
+            lines.append(f'<circle cx="{x}" cy="{y}" r="2.5" fill="#333"/>')
+        elif "leader" in item:
+            marks.append(f'<polyline points="{pts(item["leader"])}" stroke="#999" stroke-width="1"/>')
+        if "mark" in item:
+            marks += mark(item, colour[item["mark"]])
+        elif "area" in item or "outline" in item:
+            if "at" in item:
+                name = item.get("area") or item["outline"]
+                label = [name] + ([item["note"]] if "note" in item else [])
+                marks += text(*item["at"], label, colour[name], item.get("anchor", "middle"))
+        elif "text" in item:
+            marks += text(*item["at"], [item["text"]], "#555", item.get("anchor", "middle"), 11)
+    title = f"{figure['name']}: {', '.join(colour)}"
+    return "\n".join(
+        [f'<svg xmlns="http://www.w3.org/2000/svg" width="{width}" height="{height}"'
+         f' viewBox="0 0 {width} {height}" font-family="DejaVu Sans, Verdana, sans-serif">',
+         f"<title>{html.escape(title)}</title>",
+         f'<rect width="{width}" height="{height}" fill="white"/>']
+        + fills
+        + ['<g fill="none" stroke="#222" stroke-width="2" stroke-linejoin="round">']
+        + lines + ["</g>"] + marks + ["</svg>", ""])
+
+
+# ---- the page -----------------------------------------------------------------------------------
+
+def families(data):
+    plane = [f for f in data["figures"] if f["rows"][0]["answers"].startswith("2")]
+    solid = [f for f in data["figures"] if f not in plane]
+    return (("Plane figures", plane), ("Solid figures", solid))
+
+
+def page(data):
+    out = ["# What to type for each figure", "",
+           "<!-- Written by tools/figures.py from docs/figures.json: edit those, not this page. -->",
+           "",
+           "Each figure below is drawn with every value its prompts ask for, marked in colour and "
+           "named by the word the prompt uses (the prompts keep the program's own spelling). "
+           "Beside it, for each menu the figure is in: the answers that reach it from the top "
+           "menu, its prompts in the order they come, what to type at each, the formula and one "
+           "worked example. π is 22/7 throughout, and results are printed with six significant "
+           "digits. An example can be typed ahead on one line: `2 2 12 7` at the top menu prints "
+           "`Area = 154`.", ""]
+    for family, figures in families(data):
+        out += [f"## {family}", ""]
+        for figure in figures:
+            out += [f"### {figure['name']}", "",
+                    f"Listed as `{figure['listed']}`.", "",
+                    f"![{figure['name']}: {', '.join(words(figure))}](figures/{figure['file']}.svg)",
+                    "",
+                    "| Answers | Prompts in order: what to type | Formula | Example |",
+                    "|---|---|---|---|"]
+            for row in figure["rows"]:
+                prompts = "<br>".join(f"{i}. `{shown(p)}` {meaning}"
+                                      for i, (p, meaning) in enumerate(row["prompts"], 1))
+                typed, working, prints = row["example"]
+                quantity = QUANTITIES[row["answers"][:3]]
+                out.append(f"| `{row['answers']}` {quantity} | {prompts} | {formula(row)} | "
+                           f"`{row['answers']} {typed}` prints `{prints}`: {working} |")
+            out.append("")
+    return "\n".join(out)
+
+
+# ---- the man page section -----------------------------------------------------------------------
+
+ROFF = {"\\": "\\e", "×": "\\(mu", "÷": "\\(di", "√": "\\(sr", "π": "\\(*p", "²": "\\(S2",
+        "−": "\\-", "-": "\\-"}
+
+
+def roff(s):
+    return "".join(ROFF.get(c, c) for c in s)
+
+
+def man_section(data):
+    out = [MAN_BEGIN, ".SH FIGURES\n", ".ad l\n",
+           "For each figure: the answers that reach it from the top menu, the quantity and its\n",
+           "formula, then each prompt in the order it comes and what to type there.\n",
+           "The page docs/figures.md in the source shows each figure drawn, with a worked\n",
+           "example.\n"]
+    for _, figures in families(data):
+        for figure in figures:
+            out += [f'.SS "{figure["name"]}"\n', f"Listed as \\fI{figure['listed']}\\fR.\n"]
+            for row in figure["rows"]:
+                out += [".TP\n", f"\\fB{row['answers']}\\fR\n",
+                        f"{roff(formula(row))}\n"]
+                for p, meaning in row["prompts"]:
+                    out += [".br\n", f"\\fI{roff(shown(p))}\\fR {roff(meaning)}\n"]
+    return "".join(out + [".ad b\n", MAN_END])
+
+
+def with_man_section(man, section):
+    if MAN_BEGIN in man:
+        before, rest = man.split(MAN_BEGIN, 1)
+        return before + section + rest.split(MAN_END, 1)[1]
+    before, after = man.split(".SH INPUT\n", 1)
+    return before + section + ".SH INPUT\n" + after
+
+
+# ---- the check ----------------------------------------------------------------------------------
+
+def menu_rows():
+    """(answers, listed name) of every figure-menu row, from the tests' copy of the texts."""
+    lists, name = {}, None
+    for line in FRAGMENTS.read_text().splitlines():
+        if line.startswith("= "):
+            name = line[2:]
+        elif line.startswith("> ") and name:
+            for literal in re.findall(r'"((?:[^"\\]|\\.)*)"', line):
+                lists[name] = lists.get(name, "") + literal.encode().decode("unicode_escape")
+    return {(f"{quantity} {number}", listed) for quantity, frag in MENU_LISTS.items()
+            for number, listed in re.findall(r"(\d+)\. ?(\w+)", lists[frag])}
+
+
+def entries(text, heading, listed, answers):
+    """(answers, listed name) of every entry: a section that names its figure and its answers."""
+    return {(a, name) for part in text.split(heading)
+            for name in re.findall(listed, part) for a in re.findall(answers, part)}
+
+
+def check(data, written):
+    faults = [f"{path.relative_to(ROOT)} is not what {DATA.relative_to(ROOT)} gives: "
+              "run tools/figures.py" for path, content in written.items()
+              if not path.exists() or path.read_text() != content]
+    faults += [f"{path.relative_to(ROOT)} is drawn from no figure"
+               for path in DRAWINGS.glob("*.svg") if path not in written]
+    rows = menu_rows()
+    for path, found in (
+            (PAGE, entries(PAGE.read_text(), "\n### ", r"Listed as `(\w+)`", r"\| `(\d \d \d+)` ")),
+            (MAN, entries(MAN.read_text(), "\n.SS ", r"Listed as \\fI(\w+)\\fR",
+                          r"\\fB(\d \d \d+)\\fR"))):
+        faults += [f"{path.relative_to(ROOT)}: no entry for the menu row {a} {n}"
+                   for a, n in sorted(rows - found)]
+        faults += [f"{path.relative_to(ROOT)}: an entry for {a} {n}, which no menu has"
+                   for a, n in sorted(found - rows)]
+    return faults
+
+
+def main():
+    data = json.loads(DATA.read_text())
+    written = {DRAWINGS / f"{f['file']}.svg": svg(f) for f in data["figures"]}
+    written[PAGE] = page(data)
+    written[MAN] = with_man_section(MAN.read_text(), man_section(data))
+    if sys.argv[1:] == ["--check"]:
+        faults = check(data, written)
+        print("\n".join(faults) if faults else
+              f"figures: {len(data['figures'])} figures, every menu row in the page and the man page")
+        return 1 if faults else 0
+    DRAWINGS.mkdir(exist_ok=True)
+    for path, content in written.items():
+        path.write_text(content)
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
