@@ -120,7 +120,8 @@ def ticks(item):
 def svg(figure):
     width, height = figure.get("size", [320, 210])
     colour = {w: COLOURS[i % len(COLOURS)] for i, w in enumerate(words(figure))}
-    marked = {i.get("mark") or i.get("area") or i.get("outline") for i in figure["drawing"]} - {None}
+    marked = {i.get("mark") or i.get("area") or i.get("outline") for i in figure["drawing"]}
+    marked.discard(None)
     if marked != set(colour):
         sys.exit(f"{figure['name']}: marks {sorted(marked)} but prompts {sorted(colour)}")
     fills, lines, marks = [], [], []
@@ -150,7 +151,8 @@ def svg(figure):
             x, y = map(num, item["dot"])
             lines.append(f'<circle cx="{x}" cy="{y}" r="2.5" fill="#333"/>')
         elif "leader" in item:
-            marks.append(f'<polyline points="{pts(item["leader"])}" stroke="#999" stroke-width="1"/>')
+            marks.append(f'<polyline points="{pts(item["leader"])}" stroke="#999"'
+                         ' stroke-width="1"/>')
         if "mark" in item:
             marks += mark(item, colour[item["mark"]])
         elif "area" in item or "outline" in item:
@@ -181,7 +183,8 @@ def families(data):
 
 def page(data):
     out = ["# What to type for each figure", "",
-           "<!-- Written by tools/figures.py from docs/figures.json: edit those, not this page. -->",
+           "<!-- Written by tools/figures.py from docs/figures.json: edit those, not this"
+           " page. -->",
            "",
            "Each figure below is drawn with every value its prompts ask for, marked in colour and "
            "named by the word the prompt uses (the prompts keep the program's own spelling). "
@@ -195,7 +198,8 @@ def page(data):
         for figure in figures:
             out += [f"### {figure['name']}", "",
                     f"Listed as `{figure['listed']}`.", "",
-                    f"![{figure['name']}: {', '.join(words(figure))}](figures/{figure['file']}.svg)",
+                    f"![{figure['name']}: {', '.join(words(figure))}]"
+                    f"(figures/{figure['file']}.svg)",
                     "",
                     "| Answers | Prompts in order: what to type | Formula | Example |",
                     "|---|---|---|---|"]
@@ -238,11 +242,8 @@ def man_section(data):
 
 
 def with_man_section(man, section):
-    if MAN_BEGIN in man:
-        before, rest = man.split(MAN_BEGIN, 1)
-        return before + section + rest.split(MAN_END, 1)[1]
-    before, after = man.split(".SH INPUT\n", 1)
-    return before + section + ".SH INPUT\n" + after
+    before, rest = man.split(MAN_BEGIN, 1)
+    return before + section + rest.split(MAN_END, 1)[1]
 
 
 # ---- the check ----------------------------------------------------------------------------------
@@ -292,7 +293,8 @@ def main():
     if sys.argv[1:] == ["--check"]:
         faults = check(data, written)
         print("\n".join(faults) if faults else
-              f"figures: {len(data['figures'])} figures, every menu row in the page and the man page")
+              f"figures: {len(data['figures'])} figures, every menu row in the page and the man"
+              " page")
         return 1 if faults else 0
     DRAWINGS.mkdir(exist_ok=True)
     for path, content in written.items():
