@@ -34,7 +34,7 @@ using shapecalc::detail::call;
 
 #define FORMULA(f) Formula{#f, &call<&f>, Arity<decltype(&f)>::value},
 
-// The library functions, from the headings of the golden-vector file (cmake/FormulaList.cmake),
+// The library functions, from the headings of the golden-vector file (tests/FormulaList.cmake),
 // and the frustum slant height the program derives.
 const Formula kFormulas[] = {
 #include "formulas.inc"

@@ -44,9 +44,9 @@ TEST(FigureNumbers, TheLastOfTheDocumentedListIsAFigureAndTheNextIsInvalid) {
             std::ostringstream out;
             shapecalc::Dialogue(in, out).run();
             EXPECT_EQ(out.str().find(invalid) != std::string::npos, number > shown)
-                << "figure " << number << " after '" << words << "': " << list_name << " in "
-                << "tests/transcripts/fragments.txt shows " << shown << " figures; the menu's rows "
-                << "in Shapecalc/src/PlaneMenus.cpp or SolidMenus.cpp must be as many";
+                << "figure " << number << " after '" << words << "': the menu's rows in "
+                << "Shapecalc/src/PlaneMenus.cpp or SolidMenus.cpp and " << list_name
+                << " in tests/transcripts/fragments.txt (" << shown << " figures) must agree";
         }
     }
 }
