@@ -7,13 +7,13 @@
 function(shapecalc_formula_list folder)
     set(source ${PROJECT_SOURCE_DIR}/tests/golden/formulas.txt)
     set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${source})
-    file(STRINGS ${source} headings REGEX "^# (Planix|Solidix)::[A-Za-z_]+::[A-Za-z_]+\\(")
+    file(STRINGS ${source} headings REGEX "^# (Planix|Solidix)::[A-Za-z0-9_]+::[A-Za-z0-9_]+\\(")
     set(from "Written from tests/golden/formulas.txt (tools/golden_vectors.py's formula table).")
     set(calls "// ${from}\n")
     set(planix "# ${from}\n")
     set(solidix "# ${from}\n")
     foreach(heading IN LISTS headings)
-        string(REGEX MATCH "^# ((Planix|Solidix)::([A-Za-z_]+)::[A-Za-z_]+)\\(([^)]*)\\)"
+        string(REGEX MATCH "^# ((Planix|Solidix)::([A-Za-z0-9_]+)::[A-Za-z0-9_]+)\\(([^)]*)\\)"
                _ "${heading}")
         set(name ${CMAKE_MATCH_1})
         set(library ${CMAKE_MATCH_2})
