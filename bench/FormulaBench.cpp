@@ -1,9 +1,14 @@
-// What a call into Planix or Solidix costs on top of its arithmetic: every function through the
-// shared library beside the same expression written inline, on the same varying inputs.
+// What a call into Planix or Solidix costs on top of its arithmetic: every function of the formula
+// list (tests/golden/formulas.txt, through the generated formulas.inc) called through the shared
+// library, beside the same expression written inline, on the same varying inputs.
 #include <benchmark/benchmark.h>
 
 #include <cmath>
 #include <cstddef>
+#include <cstdio>
+#include <map>
+#include <string>
+#include <utility>
 
 #include "Planix/Planix.hpp"
 #include "Solidix/Solidix.hpp"
@@ -40,76 +45,127 @@ void run(benchmark::State& state, Formula formula) {
     }
 }
 
-}  // namespace
+using Bench = void (*)(benchmark::State&);
 
-#define FORMULA(NAME, CALL, INLINE)                                                              \
-    void NAME##_library(benchmark::State& state) {                                               \
-        run(state, []([[maybe_unused]] double a, [[maybe_unused]] double b,                      \
-                      [[maybe_unused]] double c, [[maybe_unused]] double d) { return CALL; });   \
-    }                                                                                            \
-    void NAME##_inline(benchmark::State & state) {                                               \
-        run(state, []([[maybe_unused]] double a, [[maybe_unused]] double b,                      \
-                      [[maybe_unused]] double c, [[maybe_unused]] double d) { return INLINE; }); \
-    }                                                                                            \
-    BENCHMARK(NAME##_library);                                                                   \
-    BENCHMARK(NAME##_inline);
+template <auto F, std::size_t... I>
+double apply(const double* values, std::index_sequence<I...>) {
+    return F(values[I]...);
+}
+
+template <typename... Args>
+constexpr std::size_t arity(double (*)(Args...)) {
+    return sizeof...(Args);
+}
+
+template <auto F>
+void library(benchmark::State& state) {
+    run(state, [](double a, double b, double c, double d) {
+        const double values[] = {a, b, c, d};
+        return apply<F>(values, std::make_index_sequence<arity(F)>{});
+    });
+}
+
+// The functions of the list, through the shared libraries.
+#define FORMULA(f) std::pair<std::string, Bench>{#f, &library<&f>},
+const std::pair<std::string, Bench> kLibrary[] = {
+#include "formulas.inc"
+};
+#undef FORMULA
 
 using namespace Planix;
 using namespace Solidix;
 
-// clang-format off
-FORMULA(Perimeter_Right_angle_traingle, Perimeter::Right_angle_traingle(a, b), (a + b) + std::sqrt((a * a) + (b * b)))
-FORMULA(Perimeter_Isosceles_right_angle_traingle, Perimeter::Isosceles_right_angle_traingle(a), (2.0 * a) + (std::sqrt(2.0) * a))
-FORMULA(Perimeter_Equilateral_traingle, Perimeter::Equilateral_traingle(a), 3.0 * a)
-FORMULA(Perimeter_Isosceles_traingle, Perimeter::Isosceles_traingle(a, b), (2.0 * a) + b)
-FORMULA(Perimeter_Scalene_traingle, Perimeter::Scalene_traingle(a, b, c), (a + b) + c)
-FORMULA(Perimeter_Rectangle, Perimeter::Rectangle(a, b), (a + b) * 2.0)
-FORMULA(Perimeter_Square, Perimeter::Square(a), 4.0 * a)
-FORMULA(Perimeter_Parallelogram, Perimeter::Parallelogram(a, b), (a + b) * 2.0)
-FORMULA(Perimeter_Rhombus, Perimeter::Rhombus(a), 4.0 * a)
-FORMULA(Perimeter_Trapezium, Perimeter::Trapezium(a, b, c, d), ((a + b) + c) + d)
-FORMULA(Perimeter_Kite, Perimeter::Kite(a, b), (a + b) * 2.0)
-FORMULA(Perimeter_Circle, Perimeter::Circle(a), (44.0 / 7.0) * a)
-FORMULA(Perimeter_Regular_Hexagon, Perimeter::Regular_Hexagon(a), 6.0 * a)
-FORMULA(Area_Right_angle_traingle, Area::Right_angle_traingle(a, b), (0.5 * a) * b)
-FORMULA(Area_Isosceles_right_angle_traingle, Area::Isosceles_right_angle_traingle(a), (a * a) * 0.5)
-FORMULA(Area_Equilateral_traingle, Area::Equilateral_traingle(a), (std::sqrt(3.0) * 0.25) * (a * a))
-FORMULA(Area_Isosceles_traingle, Area::Isosceles_traingle(a, b), [&] { const double s = ((a + a) + b) / 2.0; return std::sqrt((((s - a) * s) * (s - a)) * (s - b)); }())
-FORMULA(Area_Scalene_traingle, Area::Scalene_traingle(a, b, c), [&] { const double s = ((a + b) + c) / 2.0; return std::sqrt((((s - a) * s) * (s - b)) * (s - c)); }())
-FORMULA(Area_Rectangle, Area::Rectangle(a, b), a * b)
-FORMULA(Area_Square, Area::Square(a), a * a)
-FORMULA(Area_Parallelogram, Area::Parallelogram(a, b), a * b)
-FORMULA(Area_Rhombus, Area::Rhombus(a, b), (a * b) / 2.0)
-FORMULA(Area_Trapezium, Area::Trapezium(a, b, c), (0.5 * c) * (a + b))
-FORMULA(Area_Kite, Area::Kite(a, b), (a * b) / 2.0)
-FORMULA(Area_Circle, Area::Circle(a), (kPi * a) * a)
-FORMULA(Area_Regular_Hexagon, Area::Regular_Hexagon(a), ((1.5 * a) * a) * std::sqrt(3.0))
-FORMULA(CSA_Cube, CSA::Cube(a), (4.0 * a) * a)
-FORMULA(CSA_Right_Circular_Cylinder, CSA::Right_Circular_Cylinder(a, b), ((2.0 * kPi) * a) * b)
-FORMULA(CSA_Right_Circular_Cone, CSA::Right_Circular_Cone(a, b), (kPi * a) * b)
-FORMULA(CSA_Frustum, CSA::Frustum(a, b, c), (c * kPi) * (a + b))
-FORMULA(CSA_Hemisphere, CSA::Hemisphere(a), ((2.0 * kPi) * a) * a)
-FORMULA(CSA_Prism, CSA::Prism(a, b), a * b)
-FORMULA(CSA_Pyramid, CSA::Pyramid(a, b), (0.5 * a) * b)
-FORMULA(CSA_Tetrahedron, CSA::Tetrahedron(a), ((0.75 * a) * a) * std::sqrt(3.0))
-FORMULA(TSA_Cube, TSA::Cube(a), (6.0 * a) * a)
-FORMULA(TSA_Cuboid, TSA::Cuboid(a, b, c), (((a * b) + (b * c)) + (c * a)) * 2.0)
-FORMULA(TSA_Right_Circular_Cylinder, TSA::Right_Circular_Cylinder(a, b), ((2.0 * kPi) * a) * (a + b))
-FORMULA(TSA_Right_Circular_Cone, TSA::Right_Circular_Cone(a, b), (kPi * a) * (a + b))
-FORMULA(TSA_Frustum, TSA::Frustum(a, b, c), (((a * a) + ((a + b) * c)) + (b * b)) * kPi)
-FORMULA(TSA_Sphere, TSA::Sphere(a), ((4.0 * kPi) * a) * a)
-FORMULA(TSA_Hemisphere, TSA::Hemisphere(a), ((3.0 * kPi) * a) * a)
-FORMULA(TSA_Pyramid, TSA::Pyramid(a, b), a + b)
-FORMULA(TSA_Tetrahedron, TSA::Tetrahedron(a), (std::sqrt(3.0) * a) * a)
-FORMULA(VOLUME_Cube, VOLUME::Cube(a), (a * a) * a)
-FORMULA(VOLUME_Cuboid, VOLUME::Cuboid(a, b, c), (a * b) * c)
-FORMULA(VOLUME_Right_Circular_Cylinder, VOLUME::Right_Circular_Cylinder(a, b), ((kPi * a) * a) * b)
-FORMULA(VOLUME_Right_Circular_Cone, VOLUME::Right_Circular_Cone(a, b), (((kPi * a) * a) * b) / 3.0)
-FORMULA(VOLUME_Prism, VOLUME::Prism(a, b), a * b)
-FORMULA(VOLUME_Sphere, VOLUME::Sphere(a), (a * (a * a)) * ((4.0 / 3.0) * kPi))
-FORMULA(VOLUME_Hemisphere, VOLUME::Hemisphere(a), (a * (a * a)) * ((2.0 / 3.0) * kPi))
-FORMULA(VOLUME_Pyramid, VOLUME::Pyramid(a, b), ((1.0 / 3.0) * a) * b)
-FORMULA(VOLUME_Tetrahedron, VOLUME::Tetrahedron(a), (std::sqrt(2.0) / 12.0) * (a * (a * a)))
-// clang-format on
+// The same formulas inline, by benchmark name: the function's name without its library.
+#define INLINE(NAME, EXPRESSION)                                                                 \
+    {#NAME, [](benchmark::State& state) {                                                        \
+         run(state,                                                                              \
+             []([[maybe_unused]] double a, [[maybe_unused]] double b, [[maybe_unused]] double c, \
+                [[maybe_unused]] double d) { return EXPRESSION; });                              \
+     }},
+const std::map<std::string, Bench> kInline = {
+    // clang-format off
+INLINE(Perimeter_Right_angle_traingle, (a + b) + std::sqrt((a * a) + (b * b)))
+INLINE(Perimeter_Isosceles_right_angle_traingle, (2.0 * a) + (std::sqrt(2.0) * a))
+INLINE(Perimeter_Equilateral_traingle, 3.0 * a)
+INLINE(Perimeter_Isosceles_traingle, (2.0 * a) + b)
+INLINE(Perimeter_Scalene_traingle, (a + b) + c)
+INLINE(Perimeter_Rectangle, (a + b) * 2.0)
+INLINE(Perimeter_Square, 4.0 * a)
+INLINE(Perimeter_Parallelogram, (a + b) * 2.0)
+INLINE(Perimeter_Rhombus, 4.0 * a)
+INLINE(Perimeter_Trapezium, ((a + b) + c) + d)
+INLINE(Perimeter_Kite, (a + b) * 2.0)
+INLINE(Perimeter_Circle, (44.0 / 7.0) * a)
+INLINE(Perimeter_Regular_Hexagon, 6.0 * a)
+INLINE(Area_Right_angle_traingle, (0.5 * a) * b)
+INLINE(Area_Isosceles_right_angle_traingle, (a * a) * 0.5)
+INLINE(Area_Equilateral_traingle, (std::sqrt(3.0) * 0.25) * (a * a))
+INLINE(Area_Isosceles_traingle, [&] { const double s = ((a + a) + b) / 2.0; return std::sqrt((((s - a) * s) * (s - a)) * (s - b)); }())
+INLINE(Area_Scalene_traingle, [&] { const double s = ((a + b) + c) / 2.0; return std::sqrt((((s - a) * s) * (s - b)) * (s - c)); }())
+INLINE(Area_Rectangle, a * b)
+INLINE(Area_Square, a * a)
+INLINE(Area_Parallelogram, a * b)
+INLINE(Area_Rhombus, (a * b) / 2.0)
+INLINE(Area_Trapezium, (0.5 * c) * (a + b))
+INLINE(Area_Kite, (a * b) / 2.0)
+INLINE(Area_Circle, (kPi * a) * a)
+INLINE(Area_Regular_Hexagon, ((1.5 * a) * a) * std::sqrt(3.0))
+INLINE(CSA_Cube, (4.0 * a) * a)
+INLINE(CSA_Right_Circular_Cylinder, ((2.0 * kPi) * a) * b)
+INLINE(CSA_Right_Circular_Cone, (kPi * a) * b)
+INLINE(CSA_Frustum, (c * kPi) * (a + b))
+INLINE(CSA_Hemisphere, ((2.0 * kPi) * a) * a)
+INLINE(CSA_Prism, a * b)
+INLINE(CSA_Pyramid, (0.5 * a) * b)
+INLINE(CSA_Tetrahedron, ((0.75 * a) * a) * std::sqrt(3.0))
+INLINE(TSA_Cube, (6.0 * a) * a)
+INLINE(TSA_Cuboid, (((a * b) + (b * c)) + (c * a)) * 2.0)
+INLINE(TSA_Right_Circular_Cylinder, ((2.0 * kPi) * a) * (a + b))
+INLINE(TSA_Right_Circular_Cone, (kPi * a) * (a + b))
+INLINE(TSA_Frustum, (((a * a) + ((a + b) * c)) + (b * b)) * kPi)
+INLINE(TSA_Sphere, ((4.0 * kPi) * a) * a)
+INLINE(TSA_Hemisphere, ((3.0 * kPi) * a) * a)
+INLINE(TSA_Pyramid, a + b)
+INLINE(TSA_Tetrahedron, (std::sqrt(3.0) * a) * a)
+INLINE(VOLUME_Cube, (a * a) * a)
+INLINE(VOLUME_Cuboid, (a * b) * c)
+INLINE(VOLUME_Right_Circular_Cylinder, ((kPi * a) * a) * b)
+INLINE(VOLUME_Right_Circular_Cone, (((kPi * a) * a) * b) / 3.0)
+INLINE(VOLUME_Prism, a * b)
+INLINE(VOLUME_Sphere, (a * (a * a)) * ((4.0 / 3.0) * kPi))
+INLINE(VOLUME_Hemisphere, (a * (a * a)) * ((2.0 / 3.0) * kPi))
+INLINE(VOLUME_Pyramid, ((1.0 / 3.0) * a) * b)
+INLINE(VOLUME_Tetrahedron, (std::sqrt(2.0) / 12.0) * (a * (a * a)))
+    // clang-format on
+};
+#undef INLINE
 
-BENCHMARK_MAIN();
+}  // namespace
+
+// A function of the list without an inline expression here is measured through the library only,
+// and the run says so; an expression for no function of the list ends the run.
+int main(int argc, char** argv) {
+    std::size_t matched = 0;
+    for (const auto& [function, call] : kLibrary) {
+        std::string name = function.substr(function.find("::") + 2);
+        name.replace(name.find("::"), 2, "_");
+        benchmark::RegisterBenchmark((name + "_library").c_str(), call);
+        const auto found = kInline.find(name);
+        if (found == kInline.end()) {
+            std::fprintf(stderr, "bench/FormulaBench.cpp has no inline expression for %s\n",
+                         function.c_str());
+            continue;
+        }
+        benchmark::RegisterBenchmark((name + "_inline").c_str(), found->second);
+        ++matched;
+    }
+    if (matched != kInline.size()) {
+        std::fprintf(stderr,
+                     "bench/FormulaBench.cpp has inline expressions for functions that "
+                     "tests/golden/formulas.txt does not list\n");
+        return 1;
+    }
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+}

@@ -12,6 +12,10 @@ program=$PWD/build/bench/Shapecalc/Shapecalc
 hello=$PWD/build/bench/bench/hello_world
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
+source tools/texts.sh
+text invalid_inputs invalid_inputs
+invalid_line=${invalid_inputs#$'\n'}
+invalid_line=${invalid_line%%$'\n'*}
 sizes=("$@")
 [ ${#sizes[@]} -gt 0 ] || sizes=(10000 100000 1000000)
 
@@ -61,7 +65,7 @@ for n in "${sizes[@]}"; do
     generate "$n" > "$work/in"
     "$program" < "$work/in" > "$work/out"
     bytes=$(stat -c %s "$work/out")
-    if grep -q continueouly "$work/out"; then echo "session $n failed" >&2; exit 1; fi
+    if grep -q -F "$invalid_line" "$work/out"; then echo "session $n failed" >&2; exit 1; fi
     wall=$(best_of_three "'$program' < '$work/in' | cat > /dev/null")
     /usr/bin/time -f %M -o "$work/rss" "$program" < "$work/in" > /dev/null
     pipe=$(best_of_three "cat '$work/out' | cat > /dev/null")

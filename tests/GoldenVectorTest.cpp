@@ -6,6 +6,7 @@
 #include <map>
 #include <sstream>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -31,66 +32,13 @@ struct Formula {
 using shapecalc::detail::Arity;
 using shapecalc::detail::call;
 
-#define FORMULA(f)                                     \
-    Formula {                                          \
-#f, &call < &f>, Arity < decltype(&f)> ::value \
-    }
+#define FORMULA(f) Formula{#f, &call<&f>, Arity<decltype(&f)>::value},
 
+// The library functions, from the headings of the golden-vector file (tests/FormulaList.cmake),
+// and the frustum slant height the program derives.
 const Formula kFormulas[] = {
-    FORMULA(Planix::Perimeter::Right_angle_traingle),
-    FORMULA(Planix::Perimeter::Isosceles_right_angle_traingle),
-    FORMULA(Planix::Perimeter::Equilateral_traingle),
-    FORMULA(Planix::Perimeter::Isosceles_traingle),
-    FORMULA(Planix::Perimeter::Scalene_traingle),
-    FORMULA(Planix::Perimeter::Rectangle),
-    FORMULA(Planix::Perimeter::Square),
-    FORMULA(Planix::Perimeter::Parallelogram),
-    FORMULA(Planix::Perimeter::Rhombus),
-    FORMULA(Planix::Perimeter::Trapezium),
-    FORMULA(Planix::Perimeter::Kite),
-    FORMULA(Planix::Perimeter::Circle),
-    FORMULA(Planix::Perimeter::Regular_Hexagon),
-    FORMULA(Planix::Area::Right_angle_traingle),
-    FORMULA(Planix::Area::Isosceles_right_angle_traingle),
-    FORMULA(Planix::Area::Equilateral_traingle),
-    FORMULA(Planix::Area::Isosceles_traingle),
-    FORMULA(Planix::Area::Scalene_traingle),
-    FORMULA(Planix::Area::Rectangle),
-    FORMULA(Planix::Area::Square),
-    FORMULA(Planix::Area::Parallelogram),
-    FORMULA(Planix::Area::Rhombus),
-    FORMULA(Planix::Area::Trapezium),
-    FORMULA(Planix::Area::Kite),
-    FORMULA(Planix::Area::Circle),
-    FORMULA(Planix::Area::Regular_Hexagon),
-    FORMULA(Solidix::CSA::Cube),
-    FORMULA(Solidix::CSA::Right_Circular_Cylinder),
-    FORMULA(Solidix::CSA::Right_Circular_Cone),
-    FORMULA(Solidix::CSA::Frustum),
-    FORMULA(Solidix::CSA::Hemisphere),
-    FORMULA(Solidix::CSA::Prism),
-    FORMULA(Solidix::CSA::Pyramid),
-    FORMULA(Solidix::CSA::Tetrahedron),
-    FORMULA(Solidix::TSA::Cube),
-    FORMULA(Solidix::TSA::Cuboid),
-    FORMULA(Solidix::TSA::Right_Circular_Cylinder),
-    FORMULA(Solidix::TSA::Right_Circular_Cone),
-    FORMULA(Solidix::TSA::Frustum),
-    FORMULA(Solidix::TSA::Sphere),
-    FORMULA(Solidix::TSA::Hemisphere),
-    FORMULA(Solidix::TSA::Pyramid),
-    FORMULA(Solidix::TSA::Tetrahedron),
-    FORMULA(Solidix::VOLUME::Cube),
-    FORMULA(Solidix::VOLUME::Cuboid),
-    FORMULA(Solidix::VOLUME::Right_Circular_Cylinder),
-    FORMULA(Solidix::VOLUME::Right_Circular_Cone),
-    FORMULA(Solidix::VOLUME::Prism),
-    FORMULA(Solidix::VOLUME::Sphere),
-    FORMULA(Solidix::VOLUME::Hemisphere),
-    FORMULA(Solidix::VOLUME::Pyramid),
-    FORMULA(Solidix::VOLUME::Tetrahedron),
-    FORMULA(shapecalc::frustum_slant_height),
-};
+#include "formulas.inc"
+    FORMULA(shapecalc::frustum_slant_height)};
 
 void PrintTo(const Formula& formula, std::ostream* out) {
     *out << formula.name;
@@ -174,6 +122,32 @@ TEST(GoldenVectorFile, NamesOnlyKnownFormulasInWellFormedLines) {
         EXPECT_TRUE(known) << name << " at line " << list.front().line;
     }
     EXPECT_EQ(vectors().size(), std::size(kFormulas));
+}
+
+// A figure menu has one row for each function of its class in the list.
+TEST(GoldenVectorFile, EachFigureMenuHasOneRowPerFunctionOfItsClass) {
+    struct Menu {
+        std::string_view functions;
+        const shapecalc::Branch& branch;
+        std::size_t choice;
+        const char* file;
+    };
+    const char* const plane = "Shapecalc/src/PlaneMenus.cpp";
+    const char* const solid = "Shapecalc/src/SolidMenus.cpp";
+    for (const Menu& menu : {Menu{"Planix::Perimeter::", shapecalc::kPlaneBranch, 0, plane},
+                             Menu{"Planix::Area::", shapecalc::kPlaneBranch, 1, plane},
+                             Menu{"Solidix::CSA::", shapecalc::kSolidBranch, 0, solid},
+                             Menu{"Solidix::TSA::", shapecalc::kSolidBranch, 1, solid},
+                             Menu{"Solidix::VOLUME::", shapecalc::kSolidBranch, 2, solid}}) {
+        std::size_t listed = 0;
+        for (const Formula& formula : kFormulas)
+            listed +=
+                std::string_view(formula.name).substr(0, menu.functions.size()) == menu.functions;
+        EXPECT_EQ(menu.branch.choices[menu.choice].menu->count, listed)
+            << "rows of the " << menu.functions << " menu in " << menu.file << " against its "
+            << "functions in tests/golden/formulas.txt: add the row, or the formula to "
+            << "tools/golden_vectors.py";
+    }
 }
 
 }  // namespace

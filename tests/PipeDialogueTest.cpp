@@ -14,8 +14,11 @@ namespace {
 
 constexpr int kPromptLimitMs = 10000;  // a prompt held back is never sent: this only stops a hang
 
-const std::string kTopPrompt = "\n Enter your Choice: ";
-const std::string kPrompt = "\tEnter your choice: ";
+std::string text(const char* name) {
+    return transcript::text(SHAPECALC_TRANSCRIPTS, name);
+}
+const std::string kTopPrompt = text("top_prompt");
+const std::string kPrompt = text("prompt");
 
 struct Step {
     std::string prompt;  // what must have arrived, to its last byte, before the answer is sent
@@ -48,9 +51,9 @@ TEST(PipeDialogue, EveryPromptArrivesBeforeItsAnswerIsNeeded) {
                        {kPrompt, "0\n"},
                        {kPrompt, "0\n"},
                        {kTopPrompt, "exit\n"}});
-    EXPECT_NE(program.output().find("\n\tArea = 154\n"), std::string::npos);
-    EXPECT_NE(program.output().find("\n\tTotal Surface Area = 94\n"), std::string::npos);
-    EXPECT_TRUE(program.wait_for_tail("\n Press any key", kPromptLimitMs));
+    EXPECT_NE(program.output().find(text("area") + "154\n"), std::string::npos);
+    EXPECT_NE(program.output().find(text("total") + "94\n"), std::string::npos);
+    EXPECT_TRUE(program.wait_for_tail(text("farewell"), kPromptLimitMs));
     EXPECT_EQ(program.finish(kPromptLimitMs), 0);
 }
 
@@ -60,10 +63,7 @@ TEST(PipeDialogue, FailedReadEndsWithoutWaitingForMore) {
         program,
         {{kTopPrompt, "2\n"}, {kPrompt, "1\n"}, {kPrompt, "1\n"}, {"\tLength of base: ", "x\n"}});
     // The rest comes without any further answer and without closing the input.
-    EXPECT_TRUE(
-        program.wait_for_tail("So, close and restart this application.\n\n THANK YOU, for "
-                              "using this application.\n\n Press any key",
-                              kPromptLimitMs));
+    EXPECT_TRUE(program.wait_for_tail(text("invalid_inputs") + text("farewell"), kPromptLimitMs));
     EXPECT_EQ(program.finish(kPromptLimitMs), 0);
 }
 

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "Program.hpp"
+#include "Transcript.hpp"
 
 // The real program at the ends of the real world: no input, a reader that goes away, huge and
 // hostile input. Every case must end by itself with status 0.
@@ -15,17 +16,13 @@ namespace {
 using harness::Input;
 using harness::Options;
 
-const std::string kFarewell = "\n THANK YOU, for using this application.\n\n Press any key";
-const std::string kInvalidInputs =
-    "\n You are continueouly giving invalid inputs, any alphabets are not allowed.\n"
-    " So, close and restart this application.\n";
-// Banner, instructions, top menu and its prompt.
-const std::string kOpening =
-    "\nShapecalc Calculator, Created by Orvendal\n\n\n"
-    "Press the equivalent key for your required calculation\n"
-    "Use ony num key for this application, otherwise type exit to close\n\n"
-    "\n For 2D polygons, Press 2 \n For 3D objects, Press 3 \n For close the app, Type exit \n"
-    "\n Enter your Choice: ";
+std::string text(const char* name) {
+    return transcript::text(SHAPECALC_TRANSCRIPTS, name);
+}
+const std::string kFarewell = text("farewell");
+const std::string kInvalidInputs = text("invalid_inputs");
+const std::string kTopPrompt = text("top_prompt");
+const std::string kOpening = text("start") + text("top_menu") + kTopPrompt;
 
 // A file of `size` bytes made chunk by chunk, so that the test itself never holds it: the peak
 // memory of a forked child starts from its parent's.
@@ -106,8 +103,8 @@ TEST(HugeInput, TenMegabyteWordIsOneInvalidWordInBoundedMemory) {
     const BigInput huge(10 << 20, [] { return 'w'; });
     const harness::Result result = harness::run(huge.options());
     expect_clean_end(result);
-    EXPECT_EQ(result.output, kOpening + "\n Please press the correct key option\n" +
-                                 "\n Enter your Choice: " + kInvalidInputs + kFarewell);
+    EXPECT_EQ(result.output,
+              kOpening + text("top_invalid") + kTopPrompt + kInvalidInputs + kFarewell);
     // The word is never held in memory: peak memory does not grow with it.
     EXPECT_LT(result.max_rss_kb, baseline.max_rss_kb + 4096);
 }

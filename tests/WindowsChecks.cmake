@@ -16,7 +16,7 @@ foreach(library Planix Solidix)
     string(TOLOWER ${library} lower)
     add_test(NAME ${library}.exported_symbols
         COMMAND sh ${CMAKE_CURRENT_SOURCE_DIR}/dll_exports.sh ${SHAPECALC_OBJDUMP}
-                $<TARGET_FILE:${library}> ${CMAKE_CURRENT_SOURCE_DIR}/${lower}.symbols
+                $<TARGET_FILE:${library}> ${CMAKE_CURRENT_BINARY_DIR}/${lower}.symbols
                 $<TARGET_FILE:Shapecalc>)
 endforeach()
 

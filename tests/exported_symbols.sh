@@ -8,7 +8,9 @@ actual=$(nm -D --defined-only -C "$1" | cut -d' ' -f3- | grep -v -E "$instrument
     LC_ALL=C sort)
 expected=$(grep -v '^#' "$2" | LC_ALL=C sort)
 if [ "$actual" != "$expected" ]; then
-    echo "exported symbols of $1 differ from $2:"
+    echo "exported symbols of $1 differ from $2, the functions of tests/golden/formulas.txt."
+    echo "'-': listed, not exported: declare it with the export macro in the library's header and"
+    echo "define it in its source; '+': exported, not listed: add it to tools/golden_vectors.py."
     printf '%s\n' "$actual" > /tmp/exported.$$
     printf '%s\n' "$expected" | diff -u - /tmp/exported.$$ || true
     rm -f /tmp/exported.$$

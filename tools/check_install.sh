@@ -11,17 +11,18 @@ build=$(realpath "${1:-build/default}")
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 prefix=$work/opt/shapecalc
+source tools/texts.sh
+text area area; text volume volume; text farewell farewell; text invalid_inputs invalid_inputs
 
 echo "-- install into $prefix"
 cmake --install "$build" --prefix "$prefix" > /dev/null
 
 echo "-- the installed program, without LD_LIBRARY_PATH"
 output=$(printf '2 2 12 7 0 0 3 3 6 7 0 0 exit\n' | env -u LD_LIBRARY_PATH setsid "$prefix/bin/Shapecalc")
-for expected in $'\n\tArea = 154\n' $'\n\tVolume = 1437.33\n' \
-    $'\n THANK YOU, for using this application.\n\n Press any key'; do
+for expected in "${area}154"$'\n' "${volume}1437.33"$'\n' "$farewell"; do
     [[ "$output" == *"$expected"* ]] || { echo "installed Shapecalc did not print: $expected"; exit 1; }
 done
-[[ "$output" != *continueouly* ]] || { echo "installed Shapecalc reported invalid input"; exit 1; }
+[[ "$output" != *"$invalid_inputs"* ]] || { echo "installed Shapecalc reported invalid input"; exit 1; }
 
 echo "-- consumer through find_package, installed and from the build tree"
 cmake -S tests/consumer -B "$work/find_package" -G Ninja -DCMAKE_PREFIX_PATH="$prefix" > /dev/null

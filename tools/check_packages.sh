@@ -7,6 +7,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 work=$(mktemp -d)
+source tools/texts.sh
+text area area
 packages=(shapecalc libplanix1 libsolidix1 libplanix-dev libsolidix-dev)
 cleanup() {
     dpkg -r "${packages[@]}" > /dev/null 2>&1 || true
@@ -67,7 +69,7 @@ done
 echo "-- installed, used and removed"
 dpkg -i $(for p in "${packages[@]}"; do ls "$work/first/${p}_"*.deb; done) > /dev/null
 output=$(printf '2 2 12 7 0 0 exit\n' | setsid Shapecalc)
-[[ "$output" == *$'\n\tArea = 154\n'* ]] || { echo "the installed program failed"; exit 1; }
+[[ "$output" == *"${area}154"$'\n'* ]] || { echo "the installed program failed"; exit 1; }
 cmake -S tests/consumer -B "$work/consumer" -G Ninja > /dev/null
 cmake --build "$work/consumer" > /dev/null
 "$work/consumer/consumer"

@@ -8,6 +8,8 @@ cd "$(dirname "$0")/.."
 build=$(realpath "${1:-build/windows}")
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
+source tools/texts.sh
+text area area
 run() { WINEPREFIX=$build/wine cmake/toolchains/wine-run.sh "$@"; }
 
 (cd "$build" && cpack > /dev/null)
@@ -17,7 +19,7 @@ echo "-- $(basename "$zip"): $(unzip -Z1 "$zip" | grep -vc '/$') files, $(stat -
 
 echo "-- the program from the zip"
 output=$(printf '2 2 12 7 0 0 exit\n' | run "$work/unpacked/bin/Shapecalc.exe")
-[[ "$output" == *$'\r\n\tArea = 154\r\n'* ]] || { echo "the program failed: $output"; exit 1; }
+[[ "$output" == *"${area//$'\n'/$'\r\n'}154"$'\r\n'* ]] || { echo "the program failed: $output"; exit 1; }
 
 echo "-- DLLs the program and libraries need: the system's only"
 for binary in "$work/unpacked/bin"/*.exe "$work/unpacked/bin"/*.dll; do

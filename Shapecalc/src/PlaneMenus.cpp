@@ -3,6 +3,8 @@
 
 #include "Planix/Planix.hpp"
 
+#include <iterator>
+
 // The plane-figure branch: quantity menu, the two figure menus (same list, same numbers) and
 // each figure's prompts, library call and label.
 namespace shapecalc {
@@ -80,6 +82,10 @@ constexpr FigureRow kAreaRows[] = {
     row<&Area::Circle>(kArea, kRadius),
     row<&Area::Regular_Hexagon>(kArea, kSide),
 };
+
+static_assert(std::size(kPerimeterRows) == std::size(kAreaRows),
+              "the two plane menus differ in length: each figure has a perimeter row and an area "
+              "row, in the same place");
 
 constexpr FigureMenu kPerimeterMenu = menu(kFigureList, kPerimeterRows);
 constexpr FigureMenu kAreaMenu = menu(kFigureList, kAreaRows);

@@ -188,4 +188,12 @@ Session load_named(const std::string& folder, const std::string& name) {
     return load_session(folder + "/" + name + ".t", load_fragments(folder + "/fragments.txt"));
 }
 
+std::string text(const std::string& folder, const std::string& name) {
+    const Fragments fragments = load_fragments(folder + "/fragments.txt");
+    const auto found = fragments.find(name);
+    if (found == fragments.end())
+        throw std::runtime_error(folder + "/fragments.txt has no text " + name);
+    return found->second;
+}
+
 }  // namespace transcript

@@ -36,6 +36,9 @@ std::vector<std::string> session_names(const std::string& folder);
 // Reads the session `name` of a transcripts folder, with the folder's fragments.txt.
 Session load_named(const std::string& folder, const std::string& name);
 
+// The documented text `name` of a transcripts folder's fragments.txt; throws if it has none.
+std::string text(const std::string& folder, const std::string& name);
+
 // Shows control characters escaped, for readable failure messages.
 std::string visible(const std::string& bytes);
 

@@ -1,8 +1,9 @@
-# 14 and -1 are invalid (taken as unsigned, -1 is above 13); after them only the prompt comes,
-# until a calculation brings the list back.
+# A number past the list and -1 are invalid (taken as unsigned, -1 is above every figure number);
+# after them only the prompt comes, until a calculation brings the list back. The number just past
+# each list: TranscriptTest.cpp.
 < "2 2\n"
 > @start @top_menu @top_prompt @plane_quantities @prompt @plane_list @prompt
-< "14\n"
+< "99\n"
 > @invalid @prompt
 < "-1\n"
 > @invalid @prompt

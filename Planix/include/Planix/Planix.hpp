@@ -5,7 +5,7 @@
 #include "Planix/Export.hpp"
 #include "Planix/Version.hpp"
 
-// Perimeter and area of thirteen plane figures.
+// Perimeter and area of plane figures: each figure has one function in each class.
 //
 // Every function is a pure function of its arguments: it keeps no state, allocates nothing,
 // prints nothing, tests no argument and reports no error, so any thread may call any of them at

@@ -5,7 +5,7 @@
 #include "Solidix/Export.hpp"
 #include "Solidix/Version.hpp"
 
-// Curved or lateral surface area, total surface area and volume of ten solid figures.
+// Curved or lateral surface area, total surface area and volume of solid figures.
 //
 // Every function is a pure function of its arguments: it keeps no state, allocates nothing,
 // prints nothing, tests no argument and reports no error, so any thread may call any of them at
