@@ -9,12 +9,16 @@ order (the program's texts, byte for byte) with what each value is, the formula 
 --check writes nothing. It fails when a written file is not what the data gives, or when a row of
 a figure menu has no entry in the page or in the man page; the menu rows come from the figure
 lists in tests/transcripts/fragments.txt, the tests' copy of the program's texts.
+
+--run COMMAND... runs each row's example through the program (COMMAND, with any launcher before
+it): the row's prompts must come in order, then the example's result line.
 """
 import html
 import json
 import math
 import pathlib
 import re
+import subprocess
 import sys
 
 ROOT = pathlib.Path(__file__).resolve().parent.parent
@@ -194,7 +198,18 @@ def page(data):
            "digits. An example can be typed ahead on one line: `2 2 12 7` at the top menu prints "
            "`Area = 154`.", ""]
     for family, figures in families(data):
-        out += [f"## {family}", ""]
+        # One line a figure: its answers in each menu, linked to its section.
+        menus = [q for q in QUANTITIES if any(r["answers"].startswith(q)
+                                               for f in figures for r in f["rows"])]
+        out += [f"## {family}", "",
+                "| Figure | " + " | ".join(QUANTITIES[q] for q in menus) + " |",
+                "|---" * (len(menus) + 1) + "|"]
+        for figure in figures:
+            answers = {r["answers"][:3]: r["answers"] for r in figure["rows"]}
+            anchor = re.sub(r"[^a-z0-9 -]", "", figure["name"].lower()).replace(" ", "-")
+            out.append(f"| [{figure['name']}](#{anchor}) | " +
+                       " | ".join(f"`{answers[q]}`" if q in answers else "" for q in menus) + " |")
+        out.append("")
         for figure in figures:
             out += [f"### {figure['name']}", "",
                     f"Listed as `{figure['listed']}`.", "",
@@ -263,7 +278,7 @@ def menu_rows():
 
 def entries(text, heading, listed, answers):
     """(answers, listed name) of every entry: a section that names its figure and its answers."""
-    return {(a, name) for part in text.split(heading)
+    return {(a, name) for part in re.split(heading, text)
             for name in re.findall(listed, part) for a in re.findall(answers, part)}
 
 
@@ -275,8 +290,8 @@ def check(data, written):
                for path in DRAWINGS.glob("*.svg") if path not in written]
     rows = menu_rows()
     for path, found in (
-            (PAGE, entries(PAGE.read_text(), "\n### ", r"Listed as `(\w+)`", r"\| `(\d \d \d+)` ")),
-            (MAN, entries(MAN.read_text(), "\n.SS ", r"Listed as \\fI(\w+)\\fR",
+            (PAGE, entries(PAGE.read_text(), r"\n##+ ", r"Listed as `(\w+)`", r"\| `(\d \d \d+)` ")),
+            (MAN, entries(MAN.read_text(), r"\n\.S[SH] ", r"Listed as \\fI(\w+)\\fR",
                           r"\\fB(\d \d \d+)\\fR"))):
         faults += [f"{path.relative_to(ROOT)}: no entry for the menu row {a} {n}"
                    for a, n in sorted(rows - found)]
@@ -285,8 +300,27 @@ def check(data, written):
     return faults
 
 
+def run(data, command):
+    """Faults of the examples as the program answers them."""
+    faults = []
+    for figure in data["figures"]:
+        for row in figure["rows"]:
+            answers = f"{row['answers']} {row['example'][0]} 0 0 exit\n"
+            expected = "".join(p for p, _ in row["prompts"]) + f"\n\t{row['example'][2]}\n"
+            out = subprocess.run(command, input=answers.encode(), stdout=subprocess.PIPE,
+                                 timeout=60).stdout.decode(errors="replace").replace("\r\n", "\n")
+            if expected not in out:
+                faults.append(f"{figure['name']}, {answers.strip()}: expected {expected!r} in the "
+                              f"output; the row in {DATA.relative_to(ROOT)} or the menu file")
+    return faults
+
+
 def main():
     data = json.loads(DATA.read_text())
+    if sys.argv[1:2] == ["--run"]:
+        faults = run(data, sys.argv[2:])
+        print("\n".join(faults) if faults else "figures: every example as the program answers it")
+        return 1 if faults else 0
     written = {DRAWINGS / f"{f['file']}.svg": svg(f) for f in data["figures"]}
     written[PAGE] = page(data)
     written[MAN] = with_man_section(MAN.read_text(), man_section(data))
