@@ -10,6 +10,14 @@ order (the program's texts, byte for byte) with what each value is, the formula 
 a figure menu has no entry in the page or in the man page; the menu rows come from the figure
 lists in tests/transcripts/fragments.txt, the tests' copy of the program's texts.
 
+A drawing is a list of items on a canvas of `size` [320, 210] (y grows downwards): outlines
+(`poly`, `line`, `path` with SVG path data, `ellipse` [cx, cy, rx, ry], `dash` for hidden edges),
+details (`corner` for a right angle, `ticks` for equal sides, `dot`, `leader` lines, `text` at
+`at`), and the marks: `mark` (a prompt's word) along `from`-`to`, `offset` to one side, or with
+its label placed at `at` with `anchor`; `area` or `outline` with `points` for a value that is an
+area or a perimeter; `note` adds a second line under a label. Every word a prompt asks for must
+be marked, and nothing else.
+
 --run COMMAND... runs each row's example through the program (COMMAND, with any launcher before
 it): the row's prompts must come in order, then the example's result line.
 """
@@ -295,7 +303,8 @@ def check(data, written):
                           r"\\fB(\d \d \d+)\\fR"))):
         faults += [f"{path.relative_to(ROOT)}: no entry for the menu row {a} {n}"
                    for a, n in sorted(rows - found)]
-        faults += [f"{path.relative_to(ROOT)}: an entry for {a} {n}, which no menu has"
+        faults += [f"{path.relative_to(ROOT)}: an entry for {a} {n}, which no figure list in "
+                   f"{FRAGMENTS.relative_to(ROOT)} has"
                    for a, n in sorted(found - rows)]
     return faults
 
