@@ -44,7 +44,7 @@ def objects():
 
 
 def uncovered_stretches(lcov):
-    """(file, first line number) of each run of consecutive product lines that never ran."""
+    """(file, first line number, count) of each run of consecutive product lines never run."""
     stretches, file, missed = [], None, []
     for line in lcov.splitlines():
         if line.startswith("SF:"):
@@ -59,20 +59,24 @@ def uncovered_stretches(lcov):
 
 
 def allowed():
-    """The listed stretches: {(file, first line's text): reason}. Each entry follows its reason."""
-    entries, reason = {}, ""
+    """The listed stretches, {(file, first line's text)}: each right below its own reason."""
+    entries, reason = set(), False
     for line in UNREACHABLE.read_text().splitlines():
         if line.startswith("#"):
-            reason = line[1:].strip()
-        elif line.strip():
-            file, text = line.split(": ", 1)
+            reason = True
+        elif not line.strip():
+            reason = False
+        else:
             if not reason:
-                sys.exit(f"{UNREACHABLE.name}: no reason given above {line}")
-            entries[(file, text.strip())] = reason
+                sys.exit(f"{UNREACHABLE.name}: no reason right above: {line}")
+            file, text = line.split(": ", 1)
+            entries.add((file, text.strip()))
+            reason = False
     return entries
 
 
 def main():
+    entries, failures = allowed(), []
     run("cmake", "--preset", "coverage", stdout=subprocess.DEVNULL)
     run("cmake", "--build", "--preset", "coverage")
     profiles = BUILD / "profiles"
@@ -88,11 +92,12 @@ def main():
     run("llvm-cov", "show", *common, "-show-branches=count", "-format=html",
         f"-output-dir={BUILD / 'html'}", *SOURCES)
 
-    entries, failures = allowed(), []
     for file, first, count in uncovered_stretches(output("llvm-cov", "export", "-format=lcov",
                                                          *common, *SOURCES)):
         text = (ROOT / file).read_text().splitlines()[first - 1].strip()
-        if entries.pop((file, text), None) is None:
+        if (file, text) in entries:
+            entries.remove((file, text))
+        else:
             failures.append(f"{file}:{first}: {count} line(s) never run, from: {text}")
     failures += [f"{UNREACHABLE.name} lists a stretch that is covered or gone: {file}: {text}"
                  for file, text in entries]
