@@ -4,6 +4,7 @@
 # `cat | cat` takes to move the same output bytes through a pipe, in the same run. Also start-up:
 # `echo exit | Shapecalc` against a hello-world built and linked the same way.
 # Usage: bench/session_bench.sh [N ...]   (default: 10000 100000 1000000)
+# STARTUP_RUNS (default 300) sets how many start-ups are timed.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 cmake --preset bench > /dev/null
@@ -74,7 +75,7 @@ for n in "${sizes[@]}"; do
     }'
 done
 
-runs=300
+runs=${STARTUP_RUNS:-300}
 startup() {
     local start
     start=$(now)

@@ -7,7 +7,7 @@ applied.
     tools/mutate.py [--ci] [--build-dir DIR] [--jobs N]
 
 --ci takes only the mutations marked @ci. The scratch build uses a packager's hostile flags
-(-O3 -march=native -ffp-contract=fast, -ffast-math on the link lines), so that the mutations of the
+(the `hostile` preset: -Ofast, -ffast-math, FMA contraction), so that the mutations of the
 project's own floating-point defences are caught too.
 """
 
@@ -19,12 +19,6 @@ import sys
 import time
 
 ROOT = pathlib.Path(__file__).resolve().parent.parent
-HOSTILE = [
-    "-DCMAKE_BUILD_TYPE=Release",
-    "-DCMAKE_CXX_FLAGS=-O3 -march=native -ffp-contract=fast",
-    "-DCMAKE_SHARED_LINKER_FLAGS=-ffast-math",
-    "-DCMAKE_EXE_LINKER_FLAGS=-ffast-math",
-]
 
 
 def parse(path):
@@ -71,7 +65,7 @@ def main():
 
     ctest = ["ctest", "--test-dir", str(build), "-j", args.jobs, "--timeout", "60",
              "--stop-on-failure"]
-    if (run(["cmake", "-S", str(source), "-B", str(build), "-G", "Ninja", *HOSTILE], source, log)
+    if (run(["cmake", "--preset", "hostile", "-B", str(build)], source, log)
             or run(["cmake", "--build", str(build)], source, log) or run(ctest, source, log)):
         sys.exit(f"the unchanged tree does not build or pass its tests: see {log}")
 

@@ -16,7 +16,8 @@ constexpr double kFourThirdsPi = (4.0 / 3.0) * kPi;
 constexpr double kTwoThirdsPi = (2.0 / 3.0) * kPi;
 constexpr double kOneThird = 1.0 / 3.0;
 
-// The third power as the square times the value, the order every cube of the library uses.
+// The third power as the value times its square, the order of the sphere, hemisphere and
+// tetrahedron volumes (VOLUME::Cube writes its own (a * a) * a, the same double).
 constexpr double cube(double x) {
     return x * (x * x);
 }

@@ -25,7 +25,8 @@
 //   zero times infinity (CSA::Prism(0, inf), VOLUME::Cuboid(0, inf, 1), and also
 //   VOLUME::Cuboid(1e200, 1e200, 0), whose first product overflows to infinity) or infinities
 //   of opposite signs added (TSA::Pyramid(inf, -inf), TSA::Cuboid(inf, -1, 1)).
-// - Third powers are x * (x * x), never a general power function.
+// - Third powers are plain products, never a general power function: x * (x * x) in the sphere,
+//   hemisphere and tetrahedron volumes, (a * a) * a in VOLUME::Cube (the same double).
 // - Zero and negative values enter the formulas unchanged: a value that enters an odd number of
 //   times keeps its sign, a squared one loses it.
 // - Values too large overflow to infinity, which is returned; NaN and infinite arguments follow
