@@ -29,8 +29,9 @@ struct Options {
     bool background = false;   // on the terminal, started as `Shapecalc &`
     std::string stdout_file;   // standard output to this file instead of the test
     std::size_t read_limit = static_cast<std::size_t>(-1);  // then the test stops reading
-    int input_fd = -1;         // for Input::Shared
-    bool group_leader = true;  // on the terminal: false joins another's group, as in `a | Shapecalc`
+    int input_fd = -1;                                      // for Input::Shared
+    bool group_leader =
+        true;  // on the terminal: false joins another's group, as in `a | Shapecalc`
     bool nonblocking = false;  // standard input and output left non-blocking by another program
 };
 
