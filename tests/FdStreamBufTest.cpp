@@ -293,6 +293,7 @@ TEST(ProgramOnDescriptors, NonBlockingPipesLoseNothing) {
     harness::Program program(options);
     const std::string before_answers = session.output.substr(0, session.output.find(": ") + 2);
     ASSERT_TRUE(program.wait_for_tail(before_answers, 10000));
+    ASSERT_TRUE(program.wait_until_asleep(10000)) << "the first read is made before the answers";
     ASSERT_TRUE(program.send(session.answers));
     EXPECT_EQ(program.finish(60000, false), 0);
     const std::string& output = program.output();

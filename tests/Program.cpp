@@ -11,6 +11,8 @@
 
 #include <chrono>
 #include <cstdlib>
+#include <fstream>
+#include <iterator>
 #include <sstream>
 #include <stdexcept>
 #include <vector>
@@ -307,6 +309,18 @@ bool Program::wait_for_tail(const std::string& tail, int limit_ms) {
                    output_.compare(output_.size() - tail.size(), tail.size(), tail) == 0;
         },
         limit_ms);
+}
+
+bool Program::wait_until_asleep(int limit_ms) {
+    return read_until([this] { return state() == 'S'; }, limit_ms);
+}
+
+char Program::state() {
+    std::ifstream stat("/proc/" + std::to_string(program_) + "/stat");
+    const std::string text((std::istreambuf_iterator<char>(stat)),
+                           std::istreambuf_iterator<char>());
+    const std::size_t end_of_name = text.rfind(')');
+    return end_of_name == std::string::npos ? '?' : text[end_of_name + 2];
 }
 
 bool Program::running() {

@@ -52,12 +52,16 @@ class Program {
     bool wait_for_tail(const std::string& tail, int limit_ms);
     // Appends what arrives within `wait_ms`; false when nothing came.
     bool read_some(int wait_ms);
+    // Reads output until the program sleeps in a system call: it has then made the read (or
+    // write) it was about to make. False when it does not within `limit_ms`.
+    bool wait_until_asleep(int limit_ms);
 
     // Waits for the end, reading the output; with `close` the input is closed first. Returns the
     // status as a shell reports it (128 + the signal that ended it), or -1 when the program had
     // not ended within `limit_ms` (it is then killed).
     int finish(int limit_ms, bool close = true);
     bool running();
+    char state();  // the program's state letter in /proc: 'S' asleep, 'T' stopped
 
     const std::string& output() const { return output_; }
     long max_rss_kb() const { return max_rss_kb_; }

@@ -5,7 +5,6 @@
 #include <unistd.h>
 
 #include <chrono>
-#include <fstream>
 #include <optional>
 #include <string>
 #include <thread>
@@ -74,16 +73,8 @@ class Terminal : public testing::Test {
         EXPECT_EQ(after.c_cc[VTIME], original_.c_cc[VTIME]);
     }
 
-    // The program's state letter in /proc: 'T' while it is stopped.
-    char program_state() {
-        std::ifstream stat("/proc/" + std::to_string(program_->program_pid()) + "/stat");
-        std::string text((std::istreambuf_iterator<char>(stat)), std::istreambuf_iterator<char>());
-        const std::size_t end_of_name = text.rfind(')');
-        return end_of_name == std::string::npos ? '?' : text[end_of_name + 2];
-    }
-
     bool wait_until_stopped() {
-        return eventually([this] { return program_state() == 'T'; });
+        return eventually([this] { return program_->state() == 'T'; });
     }
 
     // What the terminal still holds for the next reader (the shell), after the program.
@@ -132,6 +123,7 @@ TEST_P(ForegroundStart, OneKeyWithoutEchoThenSettingsRestored) {
     options.nonblocking = GetParam().nonblocking;
     start(options);
     ASSERT_TRUE(read_until("Enter your Choice: "));
+    ASSERT_TRUE(program_->wait_until_asleep(kLimitMs)) << "the first read is made before typing";
     type("exit\n");
     ASSERT_TRUE(read_until("\n THANK YOU, for using this application.\r\n\r\n Press any key"));
     EXPECT_EQ(screen().find("continueouly"), std::string::npos) << "nothing invalid was typed";
@@ -390,7 +382,7 @@ TEST_F(KeyWait, BackgroundJobEndsWithoutTouchingTheTerminal) {
     harness::Options options = harness::answers_in_file("exit\n");
     options.background = true;
     start(options);
-    EXPECT_EQ(exit_status(kNoWaitMs), 0) << "state " << program_state();
+    EXPECT_EQ(exit_status(kNoWaitMs), 0) << "state " << program_->state();
     expect_settings_restored();
 }
 
