@@ -29,9 +29,11 @@ struct Options {
     bool background = false;   // on the terminal, started as `Shapecalc &`
     std::string stdout_file;   // standard output to this file instead of the test
     std::size_t read_limit = static_cast<std::size_t>(-1);  // then the test stops reading
-    int input_fd = -1;                                      // for Input::Shared
-    bool group_leader =
-        true;  // on the terminal: false joins another's group, as in `a | Shapecalc`
+    int input_fd = -1;                                      // the descriptor of Input::Shared
+
+    // On the terminal, false puts the program in the group of another process, as the last
+    // command of a pipeline (`printf 'exit\n' | Shapecalc`).
+    bool group_leader = true;
     bool nonblocking = false;  // standard input and output left non-blocking by another program
 };
 
