@@ -159,6 +159,9 @@ struct Waiting {
     bool nonblocking;  // left non-blocking by another program
     bool pipe_full;    // output: the pipe is full before the write (else it fills midway)
 };
+void PrintTo(const Waiting& param, std::ostream* out) {
+    *out << param.name;
+}
 
 class Blocked : public testing::TestWithParam<Waiting> {
   protected:

@@ -114,6 +114,9 @@ struct Start {
     bool group_leader;
     bool nonblocking;
 };
+void PrintTo(const Start& param, std::ostream* out) {
+    *out << param.name;
+}
 
 class ForegroundStart : public Terminal, public testing::WithParamInterface<Start> {};
 
@@ -150,6 +153,9 @@ struct EndedAnswer {
     const char* typed;                  // before the two Ctrl-D
     std::vector<std::string> expected;  // the program's output: texts, and fragments as @names
 };
+void PrintTo(const EndedAnswer& param, std::ostream* out) {
+    *out << param.name;
+}
 
 class EndOfInputAtATerminal : public Terminal, public testing::WithParamInterface<EndedAnswer> {};
 
@@ -328,6 +334,9 @@ struct Sequence {
     std::vector<Act> acts;
     int status;  // as a shell reports it
 };
+void PrintTo(const Sequence& param, std::ostream* out) {
+    *out << param.name;
+}
 
 class StoppedAtTheWait : public Terminal, public testing::WithParamInterface<Sequence> {};
 
