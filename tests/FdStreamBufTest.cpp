@@ -7,6 +7,7 @@
 
 #include <pthread.h>
 
+#include <algorithm>
 #include <chrono>
 #include <istream>
 #include <ostream>
@@ -14,9 +15,11 @@
 #include <thread>
 
 #include "FdStreamBuf.hpp"
+#include "Program.hpp"
+#include "Transcript.hpp"
 
 // The program's own stream buffers on file descriptors: every byte through, honest in_avail(),
-// and failures that fail the stream.
+// and failures that fail the stream; then the real program on them.
 namespace {
 
 struct Pipe {
@@ -119,24 +122,27 @@ TEST(FdOutBuf, AReaderThatHasGoneFailsTheStream) {
     EXPECT_TRUE(out.bad());
 }
 
-// Interrupts a blocked system call of the calling thread once, by a signal whose handler does not
-// restart it, then lets `then` run; the interrupted call must be retried, not taken as an end.
-class Interrupter {
+// Lets the calling thread block in a system call, then, on another thread, interrupts that call
+// once (with `interrupt`) by a signal whose handler does not restart it, and runs `then`. An
+// interrupted call must be retried from where it stopped, a descriptor that says "not now" waited
+// for: neither is an end.
+class Meanwhile {
   public:
     template <typename Then>
-    explicit Interrupter(Then then) {
+    Meanwhile(bool interrupt, Then then) {
         struct sigaction quiet {};
         quiet.sa_handler = [](int) {};
         ::sigaction(SIGUSR1, &quiet, &previous_);
         const pthread_t target = ::pthread_self();
-        helper_ = std::thread([target, then] {
+        helper_ = std::thread([target, interrupt, then] {
             std::this_thread::sleep_for(std::chrono::milliseconds(50));
-            ::pthread_kill(target, SIGUSR1);
+            if (interrupt)
+                ::pthread_kill(target, SIGUSR1);
             std::this_thread::sleep_for(std::chrono::milliseconds(50));
             then();
         });
     }
-    ~Interrupter() {
+    ~Meanwhile() {
         helper_.join();
         ::sigaction(SIGUSR1, &previous_, nullptr);
     }
@@ -146,51 +152,157 @@ class Interrupter {
     std::thread helper_;
 };
 
-TEST(FdInBuf, InterruptedReadIsRetried) {
-    Pipe pipe;
+// How the descriptor behaves while the buffer waits on it.
+struct Waiting {
+    const char* name;
+    bool interrupt;    // a signal comes while it waits
+    bool nonblocking;  // left non-blocking by another program
+    bool pipe_full;    // output: the pipe is full before the write (else it fills midway)
+};
+void PrintTo(const Waiting& param, std::ostream* out) {
+    *out << param.name;
+}
+
+class Blocked : public testing::TestWithParam<Waiting> {
+  protected:
+    void SetUp() override {
+        if (GetParam().nonblocking) {
+            for (const int fd : {pipe_.read_end, pipe_.write_end})
+                ASSERT_EQ(::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) | O_NONBLOCK), 0);
+        }
+    }
+    Pipe pipe_;
+};
+
+TEST_P(Blocked, ReadGoesOnWhenInputComes) {
     char storage[16];
-    shapecalc::FdInBuf buffer(pipe.read_end, storage, sizeof storage);
+    shapecalc::FdInBuf buffer(pipe_.read_end, storage, sizeof storage);
     std::istream in(&buffer);
-    const int writer = pipe.write_end;
+    const int writer = pipe_.write_end;
     int figure = 0;
     {
-        const Interrupter interrupt([writer] { EXPECT_EQ(::write(writer, "7 ", 2), 2); });
-        in >> figure;  // blocks until the helper writes, after a signal
+        const Meanwhile later(GetParam().interrupt,
+                              [writer] { EXPECT_EQ(::write(writer, "7 ", 2), 2); });
+        in >> figure;  // waits until the helper writes
     }
     EXPECT_EQ(figure, 7);
 }
 
-TEST(FdOutBuf, InterruptedWriteIsRetried) {
-    Pipe pipe;
-    ASSERT_GT(::fcntl(pipe.write_end, F_SETPIPE_SZ, 4096), 0);
-    const std::string full(static_cast<std::size_t>(::fcntl(pipe.write_end, F_GETPIPE_SZ)), 'f');
-    ASSERT_EQ(::write(pipe.write_end, full.data(), full.size()), static_cast<ssize_t>(full.size()));
+TEST_P(Blocked, WriteGoesOnFromWhereItStoppedEveryByteInOrder) {
+    ASSERT_GT(::fcntl(pipe_.write_end, F_SETPIPE_SZ, 4096), 0);
+    const auto capacity = static_cast<std::size_t>(::fcntl(pipe_.write_end, F_GETPIPE_SZ));
+    const std::string before(GetParam().pipe_full ? capacity : 0, 'f');
+    ASSERT_EQ(::write(pipe_.write_end, before.data(), before.size()),
+              static_cast<ssize_t>(before.size()));
+    // Several times the pipe, in a pattern that does not repeat with the pipe's size: a write
+    // that starts again from the beginning after a partial one sends other bytes.
+    std::string block(5 * capacity + 3, '\0');
+    for (std::size_t i = 0; i < block.size(); ++i)
+        block[i] = static_cast<char>('a' + (i / 7) % 26);
     char storage[8];
-    shapecalc::FdOutBuf buffer(pipe.write_end, storage, sizeof storage);
+    shapecalc::FdOutBuf buffer(pipe_.write_end, storage, sizeof storage);
     std::ostream out(&buffer);
     std::string arrived;
-    const int reader = pipe.read_end;
+    const int reader = pipe_.read_end;
+    const std::size_t expected_size = before.size() + block.size();
     {
-        const Interrupter interrupt([reader, &arrived, &full] {
-            // A write that is not retried never sends the last bytes: give up after a while
-            // instead of waiting for them forever.
+        const Meanwhile later(GetParam().interrupt, [reader, &arrived, expected_size] {
+            // A write that never sends its last bytes must not stop the test: give up after a
+            // while instead of waiting for them forever.
             const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
             char buf[8192];
-            while (arrived.size() < full.size() + 3 &&
-                   std::chrono::steady_clock::now() < deadline) {
+            while (arrived.size() < expected_size && std::chrono::steady_clock::now() < deadline) {
                 pollfd p{reader, POLLIN, 0};
                 if (::poll(&p, 1, 100) <= 0)
                     continue;
                 const ssize_t n = ::read(reader, buf, sizeof buf);
-                if (n <= 0)
-                    break;
-                arrived.append(buf, static_cast<std::size_t>(n));
+                if (n > 0)
+                    arrived.append(buf, static_cast<std::size_t>(n));
             }
         });
-        out << "abc" << std::flush;  // blocks on the full pipe until the helper reads
+        out << block << std::flush;  // waits on the full pipe until the helper reads
     }
     EXPECT_TRUE(out.good());
-    EXPECT_EQ(arrived, full + "abc");
+    EXPECT_TRUE(arrived == before + block) << arrived.size() << " bytes arrived";
+}
+
+INSTANTIATE_TEST_SUITE_P(FdStreamBuf, Blocked,
+                         testing::Values(Waiting{"InterruptedBeforeAByte", true, false, true},
+                                         Waiting{"InterruptedMidway", true, false, false},
+                                         Waiting{"NonBlocking", false, true, false},
+                                         Waiting{"NonBlockingAndInterrupted", true, true, true}),
+                         [](const testing::TestParamInfo<Waiting>& info) {
+                             return info.param.name;
+                         });
+
+// The real program on its buffers, with descriptors as other programs leave them.
+
+// Many calculations typed ahead, and the output they ask for: the circle's area for radius 7 is
+// 22/7 * 7 * 7 = 154.
+struct TypedAhead {
+    std::string answers;
+    std::string output;
+    explicit TypedAhead(int calculations) {
+        const transcript::Fragments f =
+            transcript::load_fragments(SHAPECALC_TRANSCRIPTS "/fragments.txt");
+        const std::string one = f.at("plane_quantities") + f.at("prompt") + f.at("plane_list") +
+                                f.at("prompt") + "\tLength of radius: " + f.at("area") + "154\n" +
+                                f.at("plane_list") + f.at("prompt") + f.at("plane_quantities") +
+                                f.at("prompt") + f.at("top_menu") + f.at("top_prompt");
+        output = f.at("start") + f.at("top_menu") + f.at("top_prompt");
+        for (int i = 0; i < calculations; ++i) {
+            answers += "2 2 12 7 0 0 ";
+            output += one;
+        }
+        answers += "exit\n";
+        output += f.at("farewell");
+    }
+};
+
+std::size_t first_difference(const std::string& a, const std::string& b) {
+    return static_cast<std::size_t>(std::mismatch(a.begin(), a.end(), b.begin(), b.end()).first -
+                                    a.begin());
+}
+
+TEST(ProgramOnDescriptors, ReaderGoingAwayEndsTheRunWithItsInputUnread) {
+    // `Shapecalc < big | head -c 100`, with SIGPIPE at its default as a shell leaves it: the
+    // program notices, stops reading and computing, and still ends with status 0.
+    const TypedAhead session(100000);
+    char name[] = "/tmp/shapecalc-unread-XXXXXX";
+    const int input = ::mkstemp(name);
+    ASSERT_GE(input, 0);
+    ::unlink(name);
+    ASSERT_EQ(::write(input, session.answers.data(), session.answers.size()),
+              static_cast<ssize_t>(session.answers.size()));
+    ::lseek(input, 0, SEEK_SET);
+    harness::Options options;
+    options.input = harness::Input::Shared;  // the offset they share tells how far it read
+    options.input_fd = input;
+    options.read_limit = 100;
+    const harness::Result result = harness::run(options);
+    EXPECT_TRUE(result.exited);
+    EXPECT_EQ(result.exit_status, 0);
+    EXPECT_LT(::lseek(input, 0, SEEK_CUR), static_cast<off_t>(session.answers.size() / 4))
+        << "went on through its input with nobody reading the output";
+    ::close(input);
+}
+
+TEST(ProgramOnDescriptors, NonBlockingPipesLoseNothing) {
+    // Input and output pipes left non-blocking: the first read comes before any answer, and the
+    // output is far more than the pipe holds while the test is not yet reading.
+    const TypedAhead session(2000);
+    harness::Options options;
+    options.nonblocking = true;
+    harness::Program program(options);
+    const std::string before_answers = session.output.substr(0, session.output.find(": ") + 2);
+    ASSERT_TRUE(program.wait_for_tail(before_answers, 10000));
+    ASSERT_TRUE(program.wait_until_asleep(10000)) << "the first read is made before the answers";
+    ASSERT_TRUE(program.send(session.answers));
+    EXPECT_EQ(program.finish(60000, false), 0);
+    const std::string& output = program.output();
+    EXPECT_TRUE(output == session.output)
+        << output.size() << " bytes, expected " << session.output.size() << ", first difference at "
+        << first_difference(output, session.output);
 }
 
 }  // namespace

@@ -11,6 +11,8 @@
 
 #include <chrono>
 #include <cstdlib>
+#include <fstream>
+#include <iterator>
 #include <sstream>
 #include <stdexcept>
 #include <vector>
@@ -63,6 +65,9 @@ void redirect(const Options& options, const std::string& temp_path, int pipe_in,
             break;
         case Input::Terminal:
             break;
+        case Input::Shared:
+            in = options.input_fd;
+            break;
     }
     if (in == -1)
         ::close(0);
@@ -73,6 +78,25 @@ void redirect(const Options& options, const std::string& temp_path, int pipe_in,
                         : ::open(options.stdout_file.c_str(), O_WRONLY | O_TRUNC);
     if (out >= 0 && ::dup2(out, 1) < 0)
         _exit(126);
+    if (options.nonblocking) {
+        for (const int fd : {0, 1})
+            ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) | O_NONBLOCK);
+    }
+}
+
+// In the child, just before exec: every signal at its default disposition and none blocked, as a
+// shell starts a command. The test process ignores SIGPIPE, and ignored signals and the mask
+// would otherwise pass through exec.
+[[noreturn]] void exec_as_a_shell_would() {
+    struct sigaction default_action {};
+    default_action.sa_handler = SIG_DFL;
+    for (int signal = 1; signal < NSIG; ++signal)
+        ::sigaction(signal, &default_action, nullptr);
+    sigset_t none;
+    sigemptyset(&none);
+    ::sigprocmask(SIG_SETMASK, &none, nullptr);
+    exec_program();
+    _exit(127);
 }
 
 // Runs in the child of forkpty, the session leader of the new terminal: starts the program in a
@@ -80,27 +104,46 @@ void redirect(const Options& options, const std::string& temp_path, int pipe_in,
 // and ends with the program's status as a shell reports it.
 [[noreturn]] void job_control_shell(const Options& options, const std::string& temp_path,
                                     int report) {
+    // The job's process group: the program's own, or that of a first command that waits until
+    // the shell ends (its pipe then closes), as `printf 'exit\n' | Shapecalc` has one.
+    int leader_lives[2] = {-1, -1};
+    pid_t group = 0;
+    if (!options.group_leader) {
+        if (::pipe2(leader_lives, O_CLOEXEC) != 0)
+            _exit(125);
+        group = ::fork();
+        if (group == 0) {
+            ::setpgid(0, 0);
+            ::close(leader_lives[1]);
+            char none;
+            while (::read(leader_lives[0], &none, 1) < 0) {
+            }
+            _exit(0);
+        }
+        ::setpgid(group, group);
+    }
     const pid_t program = ::fork();
     if (program == 0) {
-        ::setpgid(0, 0);
+        ::setpgid(0, group);
         if (!options.background) {
             sigset_t ttou;
             sigemptyset(&ttou);
             sigaddset(&ttou, SIGTTOU);
             ::sigprocmask(SIG_BLOCK, &ttou, nullptr);
-            ::tcsetpgrp(STDIN_FILENO, ::getpid());
+            ::tcsetpgrp(STDIN_FILENO, ::getpgrp());
             ::sigprocmask(SIG_UNBLOCK, &ttou, nullptr);
         }
         const rlimit no_core{0, 0};
         ::setrlimit(RLIMIT_CORE, &no_core);
         redirect(options, temp_path, -1, -1);
-        exec_program();
-        _exit(127);
+        exec_as_a_shell_would();
     }
     ::signal(SIGHUP, SIG_IGN);  // the terminal going away is the program's business
-    ::setpgid(program, program);
+    if (group == 0)
+        group = program;
+    ::setpgid(program, group);
     if (!options.background)
-        ::tcsetpgrp(STDIN_FILENO, program);
+        ::tcsetpgrp(STDIN_FILENO, group);
     if (::write(report, &program, sizeof program) != sizeof program)
         _exit(125);
     int status = 0;
@@ -160,8 +203,7 @@ void Program::start_without_terminal(const Options& options) {
                 ::close(fd);
         }
         redirect(options, temp_path_, in[0], out[1]);
-        exec_program();
-        _exit(127);
+        exec_as_a_shell_would();
     }
     for (const int fd : {in[0], out[1]}) {
         if (fd >= 0)
@@ -267,6 +309,18 @@ bool Program::wait_for_tail(const std::string& tail, int limit_ms) {
                    output_.compare(output_.size() - tail.size(), tail.size(), tail) == 0;
         },
         limit_ms);
+}
+
+bool Program::wait_until_asleep(int limit_ms) {
+    return read_until([this] { return state() == 'S'; }, limit_ms);
+}
+
+char Program::state() {
+    std::ifstream stat("/proc/" + std::to_string(program_) + "/stat");
+    const std::string text((std::istreambuf_iterator<char>(stat)),
+                           std::istreambuf_iterator<char>());
+    const std::size_t end_of_name = text.rfind(')');
+    return end_of_name == std::string::npos ? '?' : text[end_of_name + 2];
 }
 
 bool Program::running() {

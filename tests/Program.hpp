@@ -19,6 +19,7 @@ enum class Input {
     DevNull,   // /dev/null
     Closed,    // no standard input at all
     Terminal,  // the pseudo-terminal (with `on_terminal`): what the test types
+    Shared,    // the test's own open descriptor `input_fd`: its offset then tells what was read
 };
 
 struct Options {
@@ -28,6 +29,12 @@ struct Options {
     bool background = false;   // on the terminal, started as `Shapecalc &`
     std::string stdout_file;   // standard output to this file instead of the test
     std::size_t read_limit = static_cast<std::size_t>(-1);  // then the test stops reading
+    int input_fd = -1;                                      // the descriptor of Input::Shared
+
+    // On the terminal, false puts the program in the group of another process, as the last
+    // command of a pipeline (`printf 'exit\n' | Shapecalc`).
+    bool group_leader = true;
+    bool nonblocking = false;  // standard input and output left non-blocking by another program
 };
 
 class Program {
@@ -47,12 +54,16 @@ class Program {
     bool wait_for_tail(const std::string& tail, int limit_ms);
     // Appends what arrives within `wait_ms`; false when nothing came.
     bool read_some(int wait_ms);
+    // Reads output until the program sleeps in a system call: it has then made the read (or
+    // write) it was about to make. False when it does not within `limit_ms`.
+    bool wait_until_asleep(int limit_ms);
 
     // Waits for the end, reading the output; with `close` the input is closed first. Returns the
     // status as a shell reports it (128 + the signal that ended it), or -1 when the program had
     // not ended within `limit_ms` (it is then killed).
     int finish(int limit_ms, bool close = true);
     bool running();
+    char state();  // the program's state letter in /proc: 'S' asleep, 'T' stopped
 
     const std::string& output() const { return output_; }
     long max_rss_kb() const { return max_rss_kb_; }

@@ -5,13 +5,13 @@
 #include <unistd.h>
 
 #include <chrono>
-#include <fstream>
 #include <optional>
 #include <string>
 #include <thread>
 #include <vector>
 
 #include "Program.hpp"
+#include "Transcript.hpp"
 
 // The final key wait on a real terminal: the program runs on a pseudo-terminal as a job of a
 // small job-control shell (its own process group, in the foreground or the background), as it
@@ -57,12 +57,12 @@ class Terminal : public testing::Test {
     }
 
     // Waits until the terminal is in the key-wait mode: no echo, no line editing.
+    bool in_raw_mode() {
+        termios now{};
+        return ::tcgetattr(program_->terminal(), &now) == 0 && (now.c_lflag & (ECHO | ICANON)) == 0;
+    }
     bool wait_for_raw_mode() {
-        return eventually([this] {
-            termios now{};
-            return ::tcgetattr(program_->terminal(), &now) == 0 &&
-                   (now.c_lflag & (ECHO | ICANON)) == 0;
-        });
+        return eventually([this] { return in_raw_mode(); });
     }
 
     void expect_settings_restored() {
@@ -73,16 +73,8 @@ class Terminal : public testing::Test {
         EXPECT_EQ(after.c_cc[VTIME], original_.c_cc[VTIME]);
     }
 
-    // The program's state letter in /proc: 'T' while it is stopped.
-    char program_state() {
-        std::ifstream stat("/proc/" + std::to_string(program_->program_pid()) + "/stat");
-        std::string text((std::istreambuf_iterator<char>(stat)), std::istreambuf_iterator<char>());
-        const std::size_t end_of_name = text.rfind(')');
-        return end_of_name == std::string::npos ? '?' : text[end_of_name + 2];
-    }
-
     bool wait_until_stopped() {
-        return eventually([this] { return program_state() == 'T'; });
+        return eventually([this] { return program_->state() == 'T'; });
     }
 
     // What the terminal still holds for the next reader (the shell), after the program.
@@ -114,10 +106,30 @@ class Terminal : public testing::Test {
     termios original_{};
 };
 
-TEST_F(Terminal, OneKeyWithoutEchoThenSettingsRestored) {
-    start();
+// How a shell may start the program in the foreground: as a command of its own, as the last
+// command of a pipeline (the group's leader is another process), or with descriptors another
+// program left non-blocking (the first read then finds nothing typed yet).
+struct Start {
+    const char* name;
+    bool group_leader;
+    bool nonblocking;
+};
+void PrintTo(const Start& param, std::ostream* out) {
+    *out << param.name;
+}
+
+class ForegroundStart : public Terminal, public testing::WithParamInterface<Start> {};
+
+TEST_P(ForegroundStart, OneKeyWithoutEchoThenSettingsRestored) {
+    harness::Options options = answers_from_terminal();
+    options.group_leader = GetParam().group_leader;
+    options.nonblocking = GetParam().nonblocking;
+    start(options);
+    ASSERT_TRUE(read_until("Enter your Choice: "));
+    ASSERT_TRUE(program_->wait_until_asleep(kLimitMs)) << "the first read is made before typing";
     type("exit\n");
     ASSERT_TRUE(read_until("\n THANK YOU, for using this application.\r\n\r\n Press any key"));
+    EXPECT_EQ(screen().find("continueouly"), std::string::npos) << "nothing invalid was typed";
     ASSERT_TRUE(wait_for_raw_mode());
     EXPECT_TRUE(still_running()) << "ended before a key was pressed";
     const std::size_t before_key = screen().size();
@@ -126,6 +138,75 @@ TEST_F(Terminal, OneKeyWithoutEchoThenSettingsRestored) {
     EXPECT_EQ(screen().find('k', before_key), std::string::npos) << "the key was echoed";
     expect_settings_restored();
 }
+
+INSTANTIATE_TEST_SUITE_P(Terminal, ForegroundStart,
+                         testing::Values(Start{"Alone", true, false},
+                                         Start{"LastOfAPipeline", false, false},
+                                         Start{"NonBlocking", true, true}),
+                         [](const testing::TestParamInfo<Start>& info) { return info.param.name; });
+
+// Ctrl-D at a terminal ends the input, but the terminal still gives whatever is typed after it.
+// An answer ended by Ctrl-D, then Ctrl-D again, then one more line: the dialogue ends at the end
+// of input, whichever reader met it, and never reads that line.
+struct EndedAnswer {
+    const char* name;
+    const char* typed;                  // before the two Ctrl-D
+    std::vector<std::string> expected;  // the program's output: texts, and fragments as @names
+};
+void PrintTo(const EndedAnswer& param, std::ostream* out) {
+    *out << param.name;
+}
+
+class EndOfInputAtATerminal : public Terminal, public testing::WithParamInterface<EndedAnswer> {};
+
+TEST_P(EndOfInputAtATerminal, IsFinalThoughMoreIsTyped) {
+    const transcript::Fragments fragments =
+        transcript::load_fragments(SHAPECALC_TRANSCRIPTS "/fragments.txt");
+    std::string expected;
+    for (const std::string& piece : GetParam().expected)
+        expected += piece[0] == '@' ? fragments.at(piece.substr(1)) : piece;
+    start();
+    termios no_echo = original_;  // the screen then holds the program's output alone
+    no_echo.c_lflag &= static_cast<tcflag_t>(~ECHO);
+    ASSERT_EQ(::tcsetattr(program_->terminal(), TCSANOW, &no_echo), 0);
+    original_ = no_echo;
+    // A program that read on would take the line, then end at the third Ctrl-D.
+    type(std::string(GetParam().typed) + "\x04\x04" + "1\n\x04");
+    ASSERT_TRUE(read_until("Press any key"));
+    std::string output = screen();
+    for (std::size_t at = 0; (at = output.find("\r\n", at)) != std::string::npos;)
+        output.erase(at, 1);
+    EXPECT_EQ(transcript::visible(output), transcript::visible(expected));
+    // What was typed after the end is discarded when the wait begins; had the terminal passed it
+    // on only later, it was the key.
+    ASSERT_TRUE(eventually([this] { return in_raw_mode() || !still_running(); }));
+    type("k");
+    EXPECT_EQ(exit_status(), 0);
+}
+
+// The output up to the plane figure menu's prompt, then `rest`.
+std::vector<std::string> after_plane_list(const std::vector<std::string>& rest) {
+    std::vector<std::string> pieces = {"@start",  "@top_menu",   "@top_prompt", "@plane_quantities",
+                                       "@prompt", "@plane_list", "@prompt"};
+    pieces.insert(pieces.end(), rest.begin(), rest.end());
+    return pieces;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Terminal, EndOfInputAtATerminal,
+    testing::Values(
+        EndedAnswer{"TopMenuWord",
+                    "2",
+                    {"@start", "@top_menu", "@top_prompt", "@plane_quantities", "@prompt",
+                     "@invalid_inputs", "@farewell"}},
+        EndedAnswer{"QuantityWord", "2 2", after_plane_list({"@invalid_inputs", "@farewell"})},
+        EndedAnswer{"FigureNumber", "2 2 12",
+                    after_plane_list({"\tLength of radius: ", "@area", "0\n", "@plane_list",
+                                      "@prompt", "@invalid_inputs", "@farewell"})},
+        EndedAnswer{"Length", "2 2 12 7",
+                    after_plane_list({"\tLength of radius: ", "@area", "154\n", "@plane_list",
+                                      "@prompt", "@invalid_inputs", "@farewell"})}),
+    [](const testing::TestParamInfo<EndedAnswer>& info) { return info.param.name; });
 
 TEST_F(Terminal, KeyComesFromTheTerminalNotFromRedirectedInput) {
     // The answers come from a file that also holds a spare key; the program must still wait for
@@ -201,7 +282,9 @@ INSTANTIATE_TEST_SUITE_P(KeyWait, SplitKey,
                          testing::Values(std::vector<const char*>{"\x1b", "[", "A"},
                                          std::vector<const char*>{"\x1b", "O", "P"},
                                          std::vector<const char*>{"\x1b[1", ";5", "C"},
-                                         std::vector<const char*>{"\xe2", "\x82", "\xac"}));
+                                         std::vector<const char*>{"\xc3", "\xa9"},
+                                         std::vector<const char*>{"\xe2", "\x82", "\xac"},
+                                         std::vector<const char*>{"\xf0", "\x9f", "\x99", "\x82"}));
 
 TEST_F(KeyWait, PastedLinesAreNotTheKeyAndNeverReachTheShell) {
     // "exit" and a second line pasted at once at the top menu: the second line is discarded when
@@ -241,18 +324,68 @@ INSTANTIATE_TEST_SUITE_P(KeyWait, SignalDuringTheWait,
                                          Ending{SIGQUIT, 128 + SIGQUIT},
                                          Ending{SIGINT, 128 + SIGINT}, Ending{SIGHUP, 0}));
 
-TEST_F(KeyWait, StopRestoresTheTerminalAndContinueWaitsAgain) {
-    reach_the_key_wait();
-    ASSERT_EQ(::kill(program_->program_pid(), SIGTSTP), 0);
-    ASSERT_TRUE(wait_until_stopped());
-    expect_settings_restored();
-    ASSERT_EQ(::kill(program_->program_pid(), SIGCONT), 0);
-    ASSERT_TRUE(wait_for_raw_mode());
-    EXPECT_TRUE(still_running());
-    type("k");
-    EXPECT_EQ(exit_status(), 0);
-    expect_settings_restored();
+// What happens to a job stopped at the key wait: continued (`fg`), sent a signal while stopped,
+// or, when the terminal closes, hung up, sent SIGHUP and continued, as a shell does to its
+// stopped jobs.
+enum class Act { Stop, Continue, Key, HangUp, Hup, Term };
+
+struct Sequence {
+    const char* name;
+    std::vector<Act> acts;
+    int status;  // as a shell reports it
+};
+void PrintTo(const Sequence& param, std::ostream* out) {
+    *out << param.name;
 }
+
+class StoppedAtTheWait : public Terminal, public testing::WithParamInterface<Sequence> {};
+
+TEST_P(StoppedAtTheWait, EndsAsTheLastActAsks) {
+    reach_the_key_wait();
+    const pid_t pid = program_->program_pid();
+    bool terminal_open = true;
+    for (const Act act : GetParam().acts) {
+        switch (act) {
+            case Act::Stop:
+                ASSERT_EQ(::kill(pid, SIGTSTP), 0);
+                ASSERT_TRUE(wait_until_stopped());
+                expect_settings_restored();
+                break;
+            case Act::Continue:
+                ASSERT_EQ(::kill(pid, SIGCONT), 0);
+                break;
+            case Act::Key:
+                ASSERT_TRUE(wait_for_raw_mode()) << "does not wait again once continued";
+                EXPECT_TRUE(still_running());
+                type("k");
+                break;
+            case Act::HangUp:
+                program_->hang_up();
+                terminal_open = false;
+                break;
+            case Act::Hup:
+                ASSERT_EQ(::kill(pid, SIGHUP), 0);
+                break;
+            case Act::Term:
+                ASSERT_EQ(::kill(pid, SIGTERM), 0);
+                break;
+        }
+    }
+    EXPECT_EQ(exit_status(), GetParam().status);
+    if (terminal_open)
+        expect_settings_restored();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    KeyWait, StoppedAtTheWait,
+    testing::Values(
+        Sequence{"ContinuedWaitsAgain", {Act::Stop, Act::Continue, Act::Key}, 0},
+        Sequence{"StoppedTwice", {Act::Stop, Act::Continue, Act::Stop, Act::Continue, Act::Key}, 0},
+        Sequence{"HangUpWhileStopped", {Act::Stop, Act::Hup, Act::Continue}, 0},
+        Sequence{
+            "TerminalClosedWhileStopped", {Act::Stop, Act::HangUp, Act::Hup, Act::Continue}, 0},
+        Sequence{"TerminatedWhileStopped", {Act::Stop, Act::Term, Act::Continue}, 128 + SIGTERM}),
+    [](const testing::TestParamInfo<Sequence>& info) { return info.param.name; });
 
 TEST_F(KeyWait, BackgroundJobEndsWithoutTouchingTheTerminal) {
     // `echo exit | Shapecalc &`: the farewell reaches the terminal, but a background job can
@@ -260,7 +393,7 @@ TEST_F(KeyWait, BackgroundJobEndsWithoutTouchingTheTerminal) {
     harness::Options options = harness::answers_in_file("exit\n");
     options.background = true;
     start(options);
-    EXPECT_EQ(exit_status(kNoWaitMs), 0) << "state " << program_state();
+    EXPECT_EQ(exit_status(kNoWaitMs), 0) << "state " << program_->state();
     expect_settings_restored();
 }
 

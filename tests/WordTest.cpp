@@ -12,7 +12,7 @@ using shapecalc::read_word;
 using shapecalc::Word;
 
 TEST(Word, ReadsOneWordAndLeavesTheRest) {
-    std::istringstream in("  \t\n 2 1\n");
+    std::istringstream in("  \t\n\v\f\r 2 1\n");  // all of the "C" locale's white space
     Word word;
     ASSERT_TRUE(read_word(in, word));
     EXPECT_TRUE(word.is("2"));

@@ -4,9 +4,10 @@ scratch copy of the tree, rebuilds, runs the whole suite, and reports the mutati
 test failed) or survived (every test passed). Exits 1 when any mutation survives or cannot be
 applied.
 
-    tools/mutate.py [--ci] [--build-dir DIR] [--jobs N]
+    tools/mutate.py [--ci] [--match TEXT]... [--build-dir DIR] [--jobs N]
 
---ci takes only the mutations marked @ci. The scratch build uses a packager's hostile flags
+--ci takes only the mutations marked @ci; --match only those whose "file: description" contains
+one of the given texts. The scratch build uses a packager's hostile flags
 (the `hostile` preset: -Ofast, -ffast-math, FMA contraction), so that the mutations of the
 project's own floating-point defences are caught too.
 """
@@ -47,12 +48,16 @@ def run(command, cwd, log):
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--ci", action="store_true")
+    parser.add_argument("--match", action="append", default=[])
     parser.add_argument("--build-dir", default=str(ROOT / "build" / "mutate"))
     parser.add_argument("--jobs", default="2")
     args = parser.parse_args()
 
     mutations = [m for m in parse(ROOT / "tools" / "mutations.txt") if m["ci"] or not args.ci]
-    scratch = pathlib.Path(args.build_dir)
+    if args.match:
+        mutations = [m for m in mutations
+                     if any(text in f"{m['file']}: {m['what']}" for text in args.match)]
+    scratch = pathlib.Path(args.build_dir).resolve()  # cmake -S runs inside the copy
     source, build, log = scratch / "src", scratch / "build", scratch / "mutate.log"
     shutil.rmtree(scratch, ignore_errors=True)
     source.mkdir(parents=True)

@@ -8,6 +8,7 @@
 #define SHAPECALC_READ _read
 #define SHAPECALC_WRITE _write
 #else
+#include <poll.h>
 #include <sys/ioctl.h>
 #include <unistd.h>
 #define SHAPECALC_READ ::read
@@ -15,6 +16,39 @@
 #endif
 
 namespace shapecalc {
+
+namespace {
+
+// Whether a read or write that gave `result` is to be tried again: after a signal, and on a
+// descriptor that another program has left non-blocking, once it is ready, as a blocking one
+// would have waited. Anything else is an end (0 from a read) or a failure.
+bool try_again(long result, int fd, bool writing) {
+    if (result >= 0) {
+        return false;
+    }
+    if (errno == EINTR) {
+        return true;
+    }
+#if defined(_WIN32)
+    (void)fd;
+    (void)writing;
+    return false;
+#else
+    if (errno != EAGAIN && errno != EWOULDBLOCK) {
+        return false;
+    }
+    pollfd wanted{fd, static_cast<short>(writing ? POLLOUT : POLLIN), 0};
+    // Any event counts, a hang-up or an error too: the call tried again then reports it.
+    while (::poll(&wanted, 1, -1) < 0) {
+        if (errno != EINTR) {
+            return false;
+        }
+    }
+    return true;
+#endif
+}
+
+}  // namespace
 
 FdInBuf::int_type FdInBuf::underflow() {
     // Called when the buffer is used up: refill it with what the descriptor gives.
@@ -24,7 +58,7 @@ FdInBuf::int_type FdInBuf::underflow() {
             setg(storage_, storage_, storage_ + got);
             return traits_type::to_int_type(*gptr());
         }
-        if (got < 0 && errno == EINTR) {
+        if (try_again(got, fd_, false)) {
             continue;
         }
         return traits_type::eof();  // end of input, or no input at all (a closed descriptor)
@@ -47,7 +81,7 @@ bool FdOutBuf::write_out(const char* data, std::size_t size) {
         if (put > 0) {
             data += put;
             size -= static_cast<std::size_t>(put);
-        } else if (!(put < 0 && errno == EINTR)) {
+        } else if (!try_again(put, fd_, true)) {
             failed_ = true;
         }
     }

@@ -6,6 +6,8 @@
 
 // Stream buffers straight on a file descriptor, with buffers the caller owns: large blocks for
 // typed-ahead sessions and files, and an honest in_avail() for the dialogue's flush decision.
+// Both wait as on a blocking descriptor when the descriptor was left non-blocking by another
+// program (an inherited pipe, a terminal): "try again later" is never taken as an end or a failure.
 namespace shapecalc {
 
 // Reads a file descriptor. in_avail() counts the buffered bytes and, once they are used up, the
