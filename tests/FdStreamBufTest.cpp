@@ -106,12 +106,15 @@ TEST(FdOutBuf, AReaderThatHasGoneFailsTheStream) {
     shapecalc::FdOutBuf buffer(pipe.write_end, storage, sizeof storage);
     std::ostream out(&buffer);
     pipe.close_read();
+    out << std::string(100, 'x');  // too large for the buffer: written at once, and failing
+    EXPECT_TRUE(out.bad());
+    out.clear();
     out << "abc";
     EXPECT_TRUE(out.good()) << "still buffered";
     out.flush();
     EXPECT_TRUE(out.bad());
     out.clear();
-    out << std::string(100, 'x');  // too large for the buffer, written at once, and failing
+    out << std::string(100, 'x');  // too large, and what is buffered cannot be sent first
     EXPECT_TRUE(out.bad());
     out.clear();
     out << "0123456789";  // fills the buffer, which cannot be sent

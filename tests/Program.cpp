@@ -73,9 +73,11 @@ void redirect(const Options& options, const std::string& temp_path, int pipe_in,
         ::close(0);
     else if (in >= 0 && ::dup2(in, 0) < 0)
         _exit(126);
+    // O_NOCTTY: a terminal named here is not the controlling terminal of a program in a session
+    // of its own, since a shell opens it before `setsid` starts the program.
     const int out = options.stdout_file.empty()
                         ? pipe_out
-                        : ::open(options.stdout_file.c_str(), O_WRONLY | O_TRUNC);
+                        : ::open(options.stdout_file.c_str(), O_WRONLY | O_TRUNC | O_NOCTTY);
     if (out >= 0 && ::dup2(out, 1) < 0)
         _exit(126);
     if (options.nonblocking) {

@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <signal.h>
 #include <termios.h>
 #include <unistd.h>
 
 #include <chrono>
+#include <cstdlib>
 #include <optional>
 #include <string>
 #include <thread>
@@ -263,7 +265,7 @@ TEST_P(WholeKey, NothingOfTheKeyIsLeftForTheShell) {
 INSTANTIATE_TEST_SUITE_P(KeyWait, WholeKey,
                          testing::Values("k", "\x1b[A", "\x1bOP", "\x1b[15~", "\x1b[1;5C",
                                          "\xc3\xa9", "\xe2\x82\xac", "\xf0\x9f\x99\x82", "\x1bx",
-                                         "\x1b", "ab"));
+                                         "\x1b", "ab", "\x1b[", "\xc3", "\xe2x"));
 
 // Over a slow link the bytes of one key arrive in pieces, a few milliseconds apart.
 class SplitKey : public Terminal, public testing::WithParamInterface<std::vector<const char*>> {};
@@ -284,7 +286,9 @@ INSTANTIATE_TEST_SUITE_P(KeyWait, SplitKey,
                                          std::vector<const char*>{"\x1b[1", ";5", "C"},
                                          std::vector<const char*>{"\xc3", "\xa9"},
                                          std::vector<const char*>{"\xe2", "\x82", "\xac"},
-                                         std::vector<const char*>{"\xf0", "\x9f", "\x99", "\x82"}));
+                                         std::vector<const char*>{"\xf0", "\x9f", "\x99", "\x82"},
+                                         // not a final byte: the sequence goes on
+                                         std::vector<const char*>{"\x1b[1", "\xc3", "A"}));
 
 TEST_F(KeyWait, PastedLinesAreNotTheKeyAndNeverReachTheShell) {
     // "exit" and a second line pasted at once at the top menu: the second line is discarded when
@@ -410,11 +414,30 @@ TEST_P(OutputNotATerminal, NoKeyWaitWhenNobodySawTheFarewell) {
 
 INSTANTIATE_TEST_SUITE_P(KeyWait, OutputNotATerminal, testing::Values("/dev/null", "/dev/full"));
 
-TEST(NoTerminal, KeyWaitReturnsAtOnce) {
-    // With no controlling terminal and nothing on standard input, the program must not block.
-    const harness::Result result = harness::run_without_terminal("");
+// With no controlling terminal (a session of its own, as under cron or `setsid`) no key can be
+// read, whether the farewell went to a pipe or to some terminal: the program must not block.
+class NoTerminal : public testing::TestWithParam<bool> {};
+
+TEST_P(NoTerminal, KeyWaitReturnsAtOnce) {
+    const int screen = ::posix_openpt(O_RDWR | O_NOCTTY);
+    ASSERT_TRUE(screen >= 0 && ::grantpt(screen) == 0 && ::unlockpt(screen) == 0);
+    harness::Options options = harness::answers_in_file("exit\n");
+    if (GetParam())
+        options.stdout_file = ::ptsname(screen);  // `setsid Shapecalc > /dev/pts/N`
+    const harness::Result result = harness::run(options, kNoWaitMs / 1000);
     ASSERT_TRUE(result.exited) << "blocked with no terminal";
     EXPECT_EQ(result.exit_status, 0);
+    std::string shown = result.output;
+    char buf[4096];
+    for (ssize_t n = 0; GetParam() && (n = ::read(screen, buf, sizeof buf)) > 0;)
+        shown.append(buf, static_cast<std::size_t>(n));
+    EXPECT_NE(shown.find("Press any key"), std::string::npos) << "the farewell went elsewhere";
+    ::close(screen);
 }
+
+INSTANTIATE_TEST_SUITE_P(KeyWait, NoTerminal, testing::Bool(),
+                         [](const testing::TestParamInfo<bool>& info) {
+                             return info.param ? "OutputOnATerminal" : "OutputToAPipe";
+                         });
 
 }  // namespace

@@ -3,7 +3,6 @@
 #include <termios.h>
 #include <unistd.h>
 
-#include <cerrno>
 #include <csignal>
 #include <iterator>
 
@@ -28,35 +27,20 @@ extern "C" void note_signal(int signal) {
     g_caught = signal;
 }
 
-enum class Got { Byte, Timeout, Signal, Gone };
-
-// One byte from the terminal, waiting at most `timeout_ms` (forever when negative). Only while
+// One byte from the terminal, waiting at most `timeout_ms` (forever when negative); false when
+// the time is up, a watched signal came (g_caught tells) or the terminal has hung up. Only while
 // it waits are the watched signals let through, so that none slips in between a test and the
-// wait.
-Got read_byte(int fd, int timeout_ms, const sigset_t& waiting_mask, unsigned char& byte) {
-    for (;;) {
-        fd_set readable;
-        FD_ZERO(&readable);
-        FD_SET(fd, &readable);
-        timespec limit{timeout_ms / 1000, (timeout_ms % 1000) * 1000000L};
-        const int ready = ::pselect(fd + 1, &readable, nullptr, nullptr,
-                                    timeout_ms < 0 ? nullptr : &limit, &waiting_mask);
-        if (ready < 0) {
-            if (errno == EINTR && g_caught != 0)
-                return Got::Signal;
-            if (errno == EINTR)
-                continue;
-            return Got::Gone;
-        }
-        if (ready == 0)
-            return Got::Timeout;
-        const ssize_t n = ::read(fd, &byte, 1);
-        if (n == 1)
-            return Got::Byte;
-        if (n < 0 && errno == EINTR)
-            continue;
-        return Got::Gone;  // end of file or an error: the terminal has hung up
-    }
+// wait. They are the only signals with a handler, so an interrupted wait is always one of them;
+// and the read that follows a wait that found a byte is never interrupted, since they are blocked
+// again by then.
+bool read_byte(int fd, int timeout_ms, const sigset_t& waiting_mask, unsigned char& byte) {
+    fd_set readable;
+    FD_ZERO(&readable);
+    FD_SET(fd, &readable);
+    timespec limit{timeout_ms / 1000, (timeout_ms % 1000) * 1000000L};
+    return ::pselect(fd + 1, &readable, nullptr, nullptr, timeout_ms < 0 ? nullptr : &limit,
+                     &waiting_mask) > 0 &&
+           ::read(fd, &byte, 1) == 1;
 }
 
 // The bytes of one key press follow its first byte at once: within a few milliseconds even over
@@ -67,13 +51,13 @@ constexpr int kRestOfKeyMs = 100;
 // keys, Alt-combinations). A signal or the terminal going away ends it early (g_caught tells).
 void read_key(int fd, const sigset_t& waiting_mask) {
     unsigned char byte = 0;
-    if (read_byte(fd, -1, waiting_mask, byte) != Got::Byte)
+    if (!read_byte(fd, -1, waiting_mask, byte))
         return;
     if (byte == 0x1b) {
-        if (read_byte(fd, kRestOfKeyMs, waiting_mask, byte) != Got::Byte)
+        if (!read_byte(fd, kRestOfKeyMs, waiting_mask, byte))
             return;         // Escape alone
         if (byte == '[') {  // CSI: parameters and intermediates, then one final byte
-            while (read_byte(fd, kRestOfKeyMs, waiting_mask, byte) == Got::Byte &&
+            while (read_byte(fd, kRestOfKeyMs, waiting_mask, byte) &&
                    (byte < 0x40 || byte > 0x7e)) {
             }
             return;
@@ -85,7 +69,7 @@ void read_key(int fd, const sigset_t& waiting_mask) {
         // Alt with a key: that key's byte is here; a UTF-8 character goes on below.
     }
     int continuation = byte >= 0xf0 ? 3 : byte >= 0xe0 ? 2 : byte >= 0xc0 ? 1 : 0;
-    while (continuation-- > 0 && read_byte(fd, kRestOfKeyMs, waiting_mask, byte) == Got::Byte &&
+    while (continuation-- > 0 && read_byte(fd, kRestOfKeyMs, waiting_mask, byte) &&
            (byte & 0xc0) == 0x80) {
     }
 }

@@ -19,6 +19,17 @@ namespace shapecalc {
 
 namespace {
 
+#if !defined(_WIN32)
+// "Try again later": one error under two names on most systems, two errors on a few.
+bool would_block(int error) {
+#if EWOULDBLOCK != EAGAIN
+    return error == EAGAIN || error == EWOULDBLOCK;
+#else
+    return error == EAGAIN;
+#endif
+}
+#endif
+
 // Whether a read or write that gave `result` is to be tried again: after a signal, and on a
 // descriptor that another program has left non-blocking, once it is ready, as a blocking one
 // would have waited. Anything else is an end (0 from a read) or a failure.
@@ -34,14 +45,14 @@ bool try_again(long result, int fd, bool writing) {
     (void)writing;
     return false;
 #else
-    if (errno != EAGAIN && errno != EWOULDBLOCK) {
+    if (!would_block(errno)) {
         return false;
     }
     pollfd wanted{fd, static_cast<short>(writing ? POLLOUT : POLLIN), 0};
     // Any event counts, a hang-up or an error too: the call tried again then reports it.
     while (::poll(&wanted, 1, -1) < 0) {
         if (errno != EINTR) {
-            return false;
+            return false;  // poll itself failed: out of kernel memory
         }
     }
     return true;
