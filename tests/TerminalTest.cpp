@@ -268,11 +268,13 @@ INSTANTIATE_TEST_SUITE_P(KeyWait, WholeKey,
                                          "\x1b", "ab", "\x1b[", "\xc3", "\xe2x"));
 
 // Over a slow link the bytes of one key arrive in pieces, a few milliseconds apart.
-class SplitKey : public Terminal, public testing::WithParamInterface<std::vector<const char*>> {};
+// Strings, so that a case prints as its bytes.
+using Pieces = std::vector<std::string>;
+class SplitKey : public Terminal, public testing::WithParamInterface<Pieces> {};
 
 TEST_P(SplitKey, NothingOfTheKeyIsLeftForTheShell) {
     reach_the_key_wait();
-    for (const char* piece : GetParam()) {
+    for (const std::string& piece : GetParam()) {
         type(piece);
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
@@ -281,14 +283,12 @@ TEST_P(SplitKey, NothingOfTheKeyIsLeftForTheShell) {
 }
 
 INSTANTIATE_TEST_SUITE_P(KeyWait, SplitKey,
-                         testing::Values(std::vector<const char*>{"\x1b", "[", "A"},
-                                         std::vector<const char*>{"\x1b", "O", "P"},
-                                         std::vector<const char*>{"\x1b[1", ";5", "C"},
-                                         std::vector<const char*>{"\xc3", "\xa9"},
-                                         std::vector<const char*>{"\xe2", "\x82", "\xac"},
-                                         std::vector<const char*>{"\xf0", "\x9f", "\x99", "\x82"},
+                         testing::Values(Pieces{"\x1b", "[", "A"}, Pieces{"\x1b", "O", "P"},
+                                         Pieces{"\x1b[1", ";5", "C"}, Pieces{"\xc3", "\xa9"},
+                                         Pieces{"\xe2", "\x82", "\xac"},
+                                         Pieces{"\xf0", "\x9f", "\x99", "\x82"},
                                          // not a final byte: the sequence goes on
-                                         std::vector<const char*>{"\x1b[1", "\xc3", "A"}));
+                                         Pieces{"\x1b[1", "\xc3", "A"}));
 
 TEST_F(KeyWait, PastedLinesAreNotTheKeyAndNeverReachTheShell) {
     // "exit" and a second line pasted at once at the top menu: the second line is discarded when
