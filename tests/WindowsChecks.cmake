@@ -1,5 +1,4 @@
-# Windows builds: the checks of the DLLs and of the real program that need no POSIX test harness.
-# The program runs under the build's emulator (Wine) from a shell script.
+# Windows builds: the checks of the DLLs. The real program's tests are program_tests, as on POSIX.
 # The Wine prefix is made now, once, so that its first-run set-up never races a test (or the
 # listing of a test program's tests, which the build runs in parallel).
 execute_process(COMMAND ${CMAKE_CROSSCOMPILING_EMULATOR} cmd /c exit
@@ -19,11 +18,3 @@ foreach(library Planix Solidix)
                 $<TARGET_FILE:${library}> ${CMAKE_CURRENT_SOURCE_DIR}/${lower}.symbols
                 $<TARGET_FILE:Shapecalc>)
 endforeach()
-
-# Every session as the real program: Windows line ends, otherwise the same bytes.
-list(JOIN CMAKE_CROSSCOMPILING_EMULATOR " " emulator)
-add_test(NAME Shapecalc.transcripts
-    COMMAND sh ${CMAKE_CURRENT_SOURCE_DIR}/windows_transcripts.sh
-            "${emulator}" $<TARGET_FILE:Shapecalc>
-            $<TARGET_FILE:transcript_inputs> ${CMAKE_CURRENT_SOURCE_DIR}/transcripts
-            ${CMAKE_CURRENT_BINARY_DIR}/sessions)
