@@ -3,6 +3,7 @@
 
 #include <sys/types.h>
 
+#include <chrono>
 #include <cstddef>
 #include <string>
 
@@ -88,6 +89,13 @@ class Program {
     void append_output(const char* bytes, std::size_t size);
 #endif
 };
+
+// Milliseconds since `start`: the deadlines of the harness.
+inline int milliseconds_since(std::chrono::steady_clock::time_point start) {
+    return static_cast<int>(std::chrono::duration_cast<std::chrono::milliseconds>(
+                                std::chrono::steady_clock::now() - start)
+                                .count());
+}
 
 struct Result {
     std::string output;

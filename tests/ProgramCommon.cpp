@@ -8,22 +8,11 @@
 // whole run.
 namespace harness {
 
-namespace {
-
-using Clock = std::chrono::steady_clock;
-
-int elapsed_ms(Clock::time_point since) {
-    return static_cast<int>(
-        std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - since).count());
-}
-
-}  // namespace
-
 template <typename Done>
 bool Program::read_until(Done done, int limit_ms) {
-    const auto start = Clock::now();
+    const auto start = std::chrono::steady_clock::now();
     while (!done()) {
-        if (output_closed_ || elapsed_ms(start) > limit_ms)
+        if (output_closed_ || milliseconds_since(start) > limit_ms)
             return false;
         read_some(10);
     }

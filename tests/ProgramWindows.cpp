@@ -18,13 +18,6 @@ namespace harness {
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
-int elapsed_ms(Clock::time_point since) {
-    return static_cast<int>(
-        std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - since).count());
-}
-
 HANDLE handle_of(int fd) {
     return reinterpret_cast<HANDLE>(_get_osfhandle(fd));
 }
@@ -175,11 +168,11 @@ bool Program::read_some(int wait_ms) {
     if (output_closed_)
         return false;
     const HANDLE pipe = handle_of(from_program_);
-    const auto start = Clock::now();
+    const auto start = std::chrono::steady_clock::now();
     DWORD ready = 0;
     // Anonymous pipes cannot be waited on: look until something is there or the writer has gone.
     while (PeekNamedPipe(pipe, nullptr, 0, nullptr, &ready, nullptr) && ready == 0) {
-        if (elapsed_ms(start) >= wait_ms)
+        if (milliseconds_since(start) >= wait_ms)
             return false;
         note_peak_memory();
         Sleep(1);
@@ -214,14 +207,14 @@ int Program::finish(int limit_ms, bool close) {
         close_input();
     if (reaped_)
         return status_;
-    const auto start = Clock::now();
+    const auto start = std::chrono::steady_clock::now();
     bool ended = false;
     for (;;) {
         note_peak_memory();
         ended = ended || WaitForSingleObject(process_, 0) == WAIT_OBJECT_0;
         if (ended && output_closed_)
             break;
-        if (elapsed_ms(start) > limit_ms) {
+        if (milliseconds_since(start) > limit_ms) {
             if (!ended) {
                 TerminateProcess(process_, 1);
                 WaitForSingleObject(process_, INFINITE);
