@@ -78,7 +78,13 @@ class ConsoleKeyWait : public testing::TestWithParam<Case> {
         ASSERT_NE(input_, INVALID_HANDLE_VALUE) << "no console for the test";
         ASSERT_TRUE(GetConsoleMode(input_, &mode_));
     }
-    void TearDown() override { CloseHandle(input_); }
+    void TearDown() override {
+        if (wait_.valid() && wait_.wait_for(0s) != std::future_status::ready)
+            put(typed(L"x"));  // a wait that a failed test left running: lets it end
+        if (wait_.valid())
+            wait_.wait();
+        CloseHandle(input_);
+    }
 
     void put(const std::vector<INPUT_RECORD>& records) {
         DWORD written = 0;
@@ -94,27 +100,25 @@ class ConsoleKeyWait : public testing::TestWithParam<Case> {
 
     HANDLE input_ = INVALID_HANDLE_VALUE;
     DWORD mode_ = 0;
+    std::future<shapecalc::ConsoleKey> wait_;
 };
 
 TEST_P(ConsoleKeyWait, TakesOneWholeKeyAndLeavesNothing) {
     const Case& c = GetParam();
     put(typed(L"exit\recho LEAKED\r"));  // typed ahead: no answer to the prompt to come
-    auto wait = std::async(std::launch::async, shapecalc::take_one_key, input_);
+    wait_ = std::async(std::launch::async, shapecalc::take_one_key, input_);
     // The wait has begun once what was pending is gone; a key put before that would be lost too.
-    for (int tries = 0; pending() != 0 && tries < 1000; ++tries)
+    for (int tries = 0; pending() != 0 && tries < 3000; ++tries)
         Sleep(10);
     ASSERT_EQ(pending(), 0u) << "pending input not discarded";
-    ASSERT_EQ(wait.wait_for(50ms), std::future_status::timeout) << "ended with no key";
+    ASSERT_EQ(wait_.wait_for(50ms), std::future_status::timeout) << "ended with no key";
 
     std::vector<INPUT_RECORD> key_then_paste = c.key;
     for (const INPUT_RECORD& record : typed(L"cho LEAKED\r"))
         key_then_paste.push_back(record);
     put(key_then_paste);
-    if (wait.wait_for(10s) != std::future_status::ready) {
-        put(typed(L"x"));  // lets the wait end, so that the test can
-        FAIL() << "the key did not end the wait";
-    }
-    const shapecalc::ConsoleKey key = wait.get();
+    ASSERT_EQ(wait_.wait_for(30s), std::future_status::ready) << "the key did not end the wait";
+    const shapecalc::ConsoleKey key = wait_.get();
     EXPECT_EQ(key.character, c.character);
     EXPECT_EQ(key.virtual_key, c.virtual_key);
     EXPECT_EQ(pending(), 0u) << "input left for the shell";
