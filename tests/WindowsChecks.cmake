@@ -1,6 +1,6 @@
 # Windows builds: the checks of the DLLs. The real program's tests are program_tests, as on POSIX.
-# The Wine prefix is made now, once, so that its first-run set-up never races a test (or the
-# listing of a test program's tests, which the build runs in parallel).
+# The Wine prefix is made now, once, so that its first-run set-up (a minute on a loaded machine)
+# is not counted against the first test's deadline.
 execute_process(COMMAND ${CMAKE_CROSSCOMPILING_EMULATOR} cmd /c exit
                 RESULT_VARIABLE wine_status OUTPUT_QUIET ERROR_QUIET)
 if(NOT wine_status EQUAL 0)
