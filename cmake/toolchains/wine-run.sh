@@ -9,6 +9,14 @@
 # (under a lock, as test programs are started in parallel) may start them: the program itself
 # then always finds them running. The server is kept for ten minutes after its last program,
 # so that each run starts in a fraction of a second.
+#
+# Wine places some of its structures at fixed addresses; without its preloader (Debian's wine64
+# has none) an address chosen at random for something else now and then takes one, and that run
+# fails before the program starts ("failed to map the shared user data", about one run in two
+# thousand). So everything here runs without address space randomisation.
+if [ -z "${SHAPECALC_WINE_FIXED_ADDRESSES:-}" ]; then
+    SHAPECALC_WINE_FIXED_ADDRESSES=1 exec setarch "$(uname -m)" -R "$0" "$@"
+fi
 : "${WINEPREFIX:=${TMPDIR:-/tmp}/shapecalc-wine}"
 export WINEPREFIX
 export WINEDEBUG=-all
