@@ -21,13 +21,6 @@ namespace harness {
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
-int elapsed_ms(Clock::time_point since) {
-    return static_cast<int>(
-        std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - since).count());
-}
-
 void write_all(int fd, const std::string& bytes) {
     std::size_t done = 0;
     while (done < bytes.size()) {
@@ -289,30 +282,6 @@ bool Program::read_some(int wait_ms) {
     return n > 0;
 }
 
-template <typename Done>
-bool Program::read_until(Done done, int limit_ms) {
-    const auto start = Clock::now();
-    while (!done()) {
-        if (output_closed_ || elapsed_ms(start) > limit_ms)
-            return false;
-        read_some(10);
-    }
-    return true;
-}
-
-bool Program::wait_for(const std::string& text, int limit_ms) {
-    return read_until([&] { return output_.find(text) != std::string::npos; }, limit_ms);
-}
-
-bool Program::wait_for_tail(const std::string& tail, int limit_ms) {
-    return read_until(
-        [&] {
-            return output_.size() >= tail.size() &&
-                   output_.compare(output_.size() - tail.size(), tail.size(), tail) == 0;
-        },
-        limit_ms);
-}
-
 bool Program::wait_until_asleep(int limit_ms) {
     return read_until([this] { return state() == 'S'; }, limit_ms);
 }
@@ -337,7 +306,7 @@ int Program::finish(int limit_ms, bool close) {
         close_input();
     if (reaped_)
         return status_;
-    const auto start = Clock::now();
+    const auto start = std::chrono::steady_clock::now();
     int status = 0;
     rusage usage{};
     bool ended = false;
@@ -349,7 +318,7 @@ int Program::finish(int limit_ms, bool close) {
             }
             break;
         }
-        if (elapsed_ms(start) > limit_ms) {
+        if (milliseconds_since(start) > limit_ms) {
             if (!ended) {
                 if (program_ > 0)
                     ::kill(program_, SIGKILL);
@@ -365,22 +334,6 @@ int Program::finish(int limit_ms, bool close) {
     max_rss_kb_ = usage.ru_maxrss;
     reaped_ = true;
     return status_ = shell_status(status);
-}
-
-Result run(const Options& options, int limit_seconds) {
-    Program program(options);
-    if (options.input == Input::Pipe) {
-        if (options.input_text.size() > 60000)  // more would block while nobody reads the output
-            throw std::runtime_error("input too large for a pipe");
-        program.send(options.input_text);
-    }
-    Result result;
-    const int status = program.finish(limit_seconds * 1000, false);
-    result.output = program.output();
-    result.exited = status >= 0 && status < 128;
-    result.exit_status = status;
-    result.max_rss_kb = program.max_rss_kb();
-    return result;
 }
 
 }  // namespace harness

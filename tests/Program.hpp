@@ -3,13 +3,17 @@
 
 #include <sys/types.h>
 
+#include <chrono>
 #include <cstddef>
+#include <functional>
 #include <string>
 
 // The one way the tests start the real program: without a terminal (a session of its own, as
 // under CI or cron) or on a new pseudo-terminal as a job of a small job-control shell, as from an
 // interactive shell. Every wait has a deadline, so that a program that hangs fails its test
-// instead of stopping the suite.
+// instead of stopping the suite. On Windows (ProgramWindows.cpp) the program runs without a
+// console, over pipes and files; there is no terminal, and the output is given to the tests with
+// the program's CR LF line ends as LF, so that both platforms compare the same bytes.
 namespace harness {
 
 enum class Input {
@@ -59,8 +63,8 @@ class Program {
     bool wait_until_asleep(int limit_ms);
 
     // Waits for the end, reading the output; with `close` the input is closed first. Returns the
-    // status as a shell reports it (128 + the signal that ended it), or -1 when the program had
-    // not ended within `limit_ms` (it is then killed).
+    // status as a shell reports it (128 + the signal that ended it; on Windows the exit code), or
+    // -1 when the program had not ended within `limit_ms` (it is then killed).
     int finish(int limit_ms, bool close = true);
     bool running();
     char state();  // the program's state letter in /proc: 'S' asleep, 'T' stopped
@@ -73,8 +77,7 @@ class Program {
     void hang_up();  // closes both sides of the terminal
 
   private:
-    template <typename Done>
-    bool read_until(Done done, int limit_ms);
+    bool read_until(const std::function<bool()>& done, int limit_ms);
     void start_without_terminal(const Options& options);
     void start_on_terminal(const Options& options);
 
@@ -91,7 +94,19 @@ class Program {
     long max_rss_kb_ = 0;
     bool reaped_ = false;
     int status_ = -1;
+#ifdef _WIN32
+    void* process_ = nullptr;  // the program's process handle
+    void note_peak_memory();
+    void append_output(const char* bytes, std::size_t size);
+#endif
 };
+
+// Milliseconds since `start`: the deadlines of the harness.
+inline int milliseconds_since(std::chrono::steady_clock::time_point start) {
+    return static_cast<int>(std::chrono::duration_cast<std::chrono::milliseconds>(
+                                std::chrono::steady_clock::now() - start)
+                                .count());
+}
 
 struct Result {
     std::string output;
@@ -116,9 +131,11 @@ inline Result run_without_terminal(const std::string& input) {
     return run(answers_in_file(input));
 }
 
+#ifndef _WIN32
 // Replaces the calling process by the program, started through the build's launcher (the
 // emulator of a cross-build) if there is one. Returns only when that fails.
 void exec_program();
+#endif
 
 }  // namespace harness
 

@@ -1,23 +1,27 @@
-#include <conio.h>
-#include <io.h>
 #include <windows.h>
 
-#include <cstdio>
-
 #include "Console.hpp"
+#include "ConsoleKey.hpp"
 
-// The key wait on a Windows console: _getch reads one key without echo. Without a console, or
-// when the farewell went to a file or a pipe, nobody could answer or see it.
+// The key wait on a Windows console. The key comes from the console itself (CONIN$), never from a
+// redirected standard input. Without a console, or when the farewell went to a file or a pipe
+// (standard output is then no console), nobody could answer or see it.
 namespace shapecalc {
 
 void wait_for_key() {
-    if (GetConsoleWindow() == nullptr || _isatty(_fileno(stdout)) == 0) {
+    DWORD mode = 0;
+    if (GetConsoleMode(GetStdHandle(STD_OUTPUT_HANDLE), &mode) == 0) {
         return;
     }
-    const int key = _getch();
-    if (key == 0 || key == 0xE0) {
-        (void)_getch();  // an extended key (arrows, function keys) comes as a prefix and a code
+    // Writing to the input is what discarding pending input needs.
+    const HANDLE input =
+        CreateFileW(L"CONIN$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                    nullptr, OPEN_EXISTING, 0, nullptr);
+    if (input == INVALID_HANDLE_VALUE) {
+        return;
     }
+    (void)take_one_key(input);
+    CloseHandle(input);
 }
 
 }  // namespace shapecalc
