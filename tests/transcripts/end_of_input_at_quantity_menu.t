@@ -1,2 +1,4 @@
 < "2"
-> @start @top_menu @top_prompt @plane_quantities @prompt @invalid_inputs @farewell
+> @start @top_menu @top_prompt
+< @end_of_input
+> @plane_quantities @prompt @invalid_inputs @farewell

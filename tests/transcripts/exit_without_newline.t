@@ -1,3 +1,5 @@
 # A last word ended by the end of input is still read whole: no invalid-inputs message.
 < "exit"
-> @start @top_menu @top_prompt @farewell
+> @start @top_menu @top_prompt
+< @end_of_input
+> @farewell
