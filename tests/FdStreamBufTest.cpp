@@ -7,7 +7,6 @@
 
 #include <pthread.h>
 
-#include <algorithm>
 #include <chrono>
 #include <istream>
 #include <ostream>
@@ -15,11 +14,9 @@
 #include <thread>
 
 #include "FdStreamBuf.hpp"
-#include "Program.hpp"
-#include "Transcript.hpp"
 
 // The program's own stream buffers on file descriptors: every byte through, honest in_avail(),
-// and failures that fail the stream; then the real program on them.
+// and failures that fail the stream.
 namespace {
 
 struct Pipe {
@@ -237,75 +234,5 @@ INSTANTIATE_TEST_SUITE_P(FdStreamBuf, Blocked,
                          [](const testing::TestParamInfo<Waiting>& info) {
                              return info.param.name;
                          });
-
-// The real program on its buffers, with descriptors as other programs leave them.
-
-// Many calculations typed ahead, and the output they ask for: the circle's area for radius 7 is
-// 22/7 * 7 * 7 = 154.
-struct TypedAhead {
-    std::string answers;
-    std::string output;
-    explicit TypedAhead(int calculations) {
-        const transcript::Fragments f =
-            transcript::load_fragments(SHAPECALC_TRANSCRIPTS "/fragments.txt");
-        const std::string one = f.at("plane_quantities") + f.at("prompt") + f.at("plane_list") +
-                                f.at("prompt") + "\tLength of radius: " + f.at("area") + "154\n" +
-                                f.at("plane_list") + f.at("prompt") + f.at("plane_quantities") +
-                                f.at("prompt") + f.at("top_menu") + f.at("top_prompt");
-        output = f.at("start") + f.at("top_menu") + f.at("top_prompt");
-        for (int i = 0; i < calculations; ++i) {
-            answers += "2 2 12 7 0 0 ";
-            output += one;
-        }
-        answers += "exit\n";
-        output += f.at("farewell");
-    }
-};
-
-std::size_t first_difference(const std::string& a, const std::string& b) {
-    return static_cast<std::size_t>(std::mismatch(a.begin(), a.end(), b.begin(), b.end()).first -
-                                    a.begin());
-}
-
-TEST(ProgramOnDescriptors, ReaderGoingAwayEndsTheRunWithItsInputUnread) {
-    // `Shapecalc < big | head -c 100`, with SIGPIPE at its default as a shell leaves it: the
-    // program notices, stops reading and computing, and still ends with status 0.
-    const TypedAhead session(100000);
-    char name[] = "/tmp/shapecalc-unread-XXXXXX";
-    const int input = ::mkstemp(name);
-    ASSERT_GE(input, 0);
-    ::unlink(name);
-    ASSERT_EQ(::write(input, session.answers.data(), session.answers.size()),
-              static_cast<ssize_t>(session.answers.size()));
-    ::lseek(input, 0, SEEK_SET);
-    harness::Options options;
-    options.input = harness::Input::Shared;  // the offset they share tells how far it read
-    options.input_fd = input;
-    options.read_limit = 100;
-    const harness::Result result = harness::run(options);
-    EXPECT_TRUE(result.exited);
-    EXPECT_EQ(result.exit_status, 0);
-    EXPECT_LT(::lseek(input, 0, SEEK_CUR), static_cast<off_t>(session.answers.size() / 4))
-        << "went on through its input with nobody reading the output";
-    ::close(input);
-}
-
-TEST(ProgramOnDescriptors, NonBlockingPipesLoseNothing) {
-    // Input and output pipes left non-blocking: the first read comes before any answer, and the
-    // output is far more than the pipe holds while the test is not yet reading.
-    const TypedAhead session(2000);
-    harness::Options options;
-    options.nonblocking = true;
-    harness::Program program(options);
-    const std::string before_answers = session.output.substr(0, session.output.find(": ") + 2);
-    ASSERT_TRUE(program.wait_for_tail(before_answers, 10000));
-    ASSERT_TRUE(program.wait_until_asleep(10000)) << "the first read is made before the answers";
-    ASSERT_TRUE(program.send(session.answers));
-    EXPECT_EQ(program.finish(60000, false), 0);
-    const std::string& output = program.output();
-    EXPECT_TRUE(output == session.output)
-        << output.size() << " bytes, expected " << session.output.size() << ", first difference at "
-        << first_difference(output, session.output);
-}
 
 }  // namespace

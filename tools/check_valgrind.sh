@@ -6,9 +6,9 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 build=build/valgrind
 cmake --preset default -B "$build" > /dev/null
-cmake --build "$build" --target Shapecalc transcript_inputs
+cmake --build "$build" --target Shapecalc
 rm -rf "$build/sessions"
-"$build/tests/transcript/transcript_inputs" tests/transcripts "$build/sessions"
+tools/transcript.py --inputs "$build/sessions"
 for session in typed_ahead_rectangle letters_at_length_prompt solid_volumes \
     solid_frustum_slant_height long_words end_of_input_at_quantity_menu; do
     valgrind -q --error-exitcode=1 --leak-check=full --errors-for-leak-kinds=definite,indirect \

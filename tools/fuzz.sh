@@ -13,7 +13,7 @@ cmake --build --preset fuzz
 run=build/fuzz/run
 rm -rf "$run"
 mkdir -p "$run/dialogue-corpus" "$run/number-corpus"
-build/fuzz/tests/transcript/transcript_inputs tests/transcripts "$run/seeds"
+tools/transcript.py --inputs "$run/seeds"
 
 fuzz() {  # name, seconds, libFuzzer arguments and corpus folders
     local name=$1 seconds=$2 status=0
