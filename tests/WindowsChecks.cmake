@@ -1,4 +1,4 @@
-# Windows builds: the checks of the DLLs. The real program's tests are program_tests, as on POSIX.
+# Windows builds: the checks of the DLLs. The real program's cases are the runner's, as on POSIX.
 # The Wine prefix is made now, once, so that its first-run set-up (a minute on a loaded machine)
 # is not counted against the first test's deadline.
 execute_process(COMMAND ${CMAKE_CROSSCOMPILING_EMULATOR} cmd /c exit
