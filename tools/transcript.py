@@ -82,5 +82,7 @@ if __name__ == "__main__":
         out.mkdir(parents=True, exist_ok=True)
         for name in names():
             (out / name).write_bytes(joined(session(name))[0])
-    else:
+    elif sys.argv[1] in texts():
         sys.stdout.buffer.write(texts()[sys.argv[1]])
+    else:
+        sys.exit(f"no text {sys.argv[1]} in {FOLDER / 'fragments.txt'}")
