@@ -18,9 +18,10 @@ A drawing is a list of items on a canvas of `size` [320, 210] (y grows downwards
 degrees clockwise from the right, `dash` for hidden edges),
 details (`corner` for a right angle, `ticks` for equal sides, `dot`, `leader` lines, `text` at
 `at`), and the marks: `mark` (a prompt's word) along `from`-`to`, `offset` to one side, or with
-its label placed at `at` with `anchor`; `area` or `outline` with `points` for a value that is an
-area or a perimeter; `note` adds a second line under a label. Every word a prompt asks for must
-be marked, and nothing else.
+its label placed at `at` with `anchor`; `area` with `points` for a value that is an area, and
+`outline` with the `points` of a loop drawn just outside what it goes round, for a perimeter;
+`derived`, drawn as a mark in grey, for a length the program works out itself; `note` adds a
+second line under a label. Every word a prompt asks for must be marked, and nothing else.
 
 --run COMMAND... runs each row's example through the program (COMMAND, with any launcher before
 it): the row's prompts must come in order, then the example's result line.
@@ -187,11 +188,18 @@ def svg(figure):
             c = colour[item["area"]]
             fills.append(f'<polygon points="{pts(item["points"])}" fill="{c}" fill-opacity="0.2"/>')
         elif "outline" in item:
-            c = colour[item["outline"]]
-            fills.append(f'<polygon points="{pts(item["points"])}" fill="none" stroke="{c}"'
-                         f' stroke-width="4" stroke-opacity="0.55"/>')
-            strokes.append((f'the outline of "{item["outline"]}"',
-                            item["points"] + item["points"][:1]))
+            c, ring = colour[item["outline"]], item["points"] + item["points"][:1]
+            marks.append(f'<polygon points="{pts(ring)}" fill="none" stroke="{c}" stroke-width="2"/>')
+            for (x1, y1), (x2, y2) in zip(ring, ring[1:]):  # a head on each side: all round
+                length = math.hypot(x2 - x1, y2 - y1)
+                ux, uy = (x2 - x1) / length, (y2 - y1) / length
+                mx, my = (x1 + x2) / 2 + ux * 4, (y1 + y2) / 2 + uy * 4
+                if length < 30:
+                    continue
+                head = [(mx, my), (mx - ux * 8 - uy * 3.5, my - uy * 8 + ux * 3.5),
+                        (mx - ux * 8 + uy * 3.5, my - uy * 8 - ux * 3.5)]
+                marks.append(f'<polygon points="{pts(head)}" fill="{c}"/>')
+            strokes.append((f'the outline of "{item["outline"]}"', ring))
         elif "poly" in item:
             lines.append(f'<polygon points="{pts(item["poly"])}"{dash}/>')
             strokes.append((what, item["poly"] + item["poly"][:1]))
