@@ -99,7 +99,8 @@ def box(x, y, lines, anchor, size):
     the first baseline to 0.25 em under the last, and 2 around for the halo."""
     width = max(len(line) * 0.6 * (size - 2 * (i > 0)) for i, line in enumerate(lines))
     left = x - width * {"start": 0, "middle": 0.5, "end": 1}[anchor]
-    return left - 2, y - 0.8 * size - 2, left + width + 2, y + 13 * (len(lines) - 1) + 0.25 * size + 2
+    bottom = y + 13 * (len(lines) - 1) + 0.25 * size
+    return left - 2, y - 0.8 * size - 2, left + width + 2, bottom + 2
 
 
 def arc(cx, cy, rx, ry, start=0, end=360):
@@ -108,26 +109,31 @@ def arc(cx, cy, rx, ry, start=0, end=360):
             for a in (start + (end - start) * k / 72 for k in range(73))]
 
 
+def head(x, y, ux, uy):
+    """An arrowhead with its tip at x, y, pointing along ux, uy."""
+    return [(x, y), (x - ux * 8 - uy * 3.5, y - uy * 8 + ux * 3.5),
+            (x - ux * 8 + uy * 3.5, y - uy * 8 - ux * 3.5)]
+
+
 def mark(item):
-    """A length: its line, shifted off the figure by its offset, and where its word goes."""
+    """A length: its line, shifted off the figure by its offset, its heads and where its word
+    goes."""
     (x1, y1), (x2, y2) = item["from"], item["to"]
     length = math.hypot(x2 - x1, y2 - y1)
     ux, uy = (x2 - x1) / length, (y2 - y1) / length
     nx, ny = -uy, ux
     off = item.get("offset", 0)
     x1, y1, x2, y2 = x1 + nx * off, y1 + ny * off, x2 + nx * off, y2 + ny * off
-    heads = [[(px, py), (px + dx * 8 + nx * 3.5, py + dy * 8 + ny * 3.5),
-              (px + dx * 8 - nx * 3.5, py + dy * 8 - ny * 3.5)]
-             for (px, py), (dx, dy) in (((x1, y1), (ux, uy)), ((x2, y2), (-ux, -uy)))]
+    ends, heads = [(x1, y1), (x2, y2)], [head(x1, y1, -ux, -uy), head(x2, y2, ux, uy)]
     lines = [item.get("mark") or item["derived"]] + ([item["note"]] if "note" in item else [])
     if "at" in item:
-        return [(x1, y1), (x2, y2)], heads, (*item["at"], lines, item.get("anchor", "middle"))
+        return ends, heads, (*item["at"], lines, item.get("anchor", "middle"))
     side = math.copysign(1, off or item.get("side", 1))
     sx, sy = nx * side, ny * side
     x, y = (x1 + x2) / 2 + sx * 13, (y1 + y2) / 2 + sy * 13
     anchor = "start" if sx > 0.35 else "end" if sx < -0.35 else "middle"
     y += 10 if sy > 0.35 else -13 * (len(lines) - 1) if sy < -0.35 else 4.5 - 6.5 * (len(lines) - 1)
-    return [(x1, y1), (x2, y2)], heads, (x, y, lines, anchor)
+    return ends, heads, (x, y, lines, anchor)
 
 
 def ticks(item):
@@ -165,6 +171,12 @@ def layout(name, width, height, labels, strokes):
     return faults
 
 
+# The points of each kind of stroke, for the layout check.
+SHAPES = {"poly": lambda p: p + p[:1], "line": list, "corner": list, "leader": list,
+          "arc": lambda a: arc(*a), "ellipse": lambda e: arc(*e),
+          "dot": lambda d: arc(*d, 2.5, 2.5)}
+
+
 def svg(figure):
     """The drawing, and the faults of its layout."""
     width, height = figure.get("size", [320, 210])
@@ -180,74 +192,63 @@ def svg(figure):
         labels.append((" / ".join(words), box(x, y, words, anchor, size)))
 
     for item in figure["drawing"]:
-        kind = next(k for k in item if k not in ("dash", "note"))
-        shown = json.dumps(item[kind])
-        what = f"the {kind} " + (shown if len(shown) < 40 else json.dumps(item[kind][:2])[:-1] + " ...]")
+        kind = next(iter(item))
+        if kind in SHAPES:
+            shown = json.dumps(item[kind])
+            strokes.append((f"the {kind} " + (shown if len(shown) < 40 else
+                                              json.dumps(item[kind][:2])[:-1] + " ...]"),
+                            SHAPES[kind](item[kind])))
         dash = ' stroke-dasharray="5 4" stroke="#777"' if item.get("dash") else ""
         if "area" in item:
             c = colour[item["area"]]
             fills.append(f'<polygon points="{pts(item["points"])}" fill="{c}" fill-opacity="0.2"/>')
         elif "outline" in item:
             c, ring = colour[item["outline"]], item["points"] + item["points"][:1]
-            marks.append(f'<polygon points="{pts(ring)}" fill="none" stroke="{c}" stroke-width="2"/>')
+            marks.append(f'<polygon points="{pts(item["points"])}" fill="none" stroke="{c}"'
+                         ' stroke-width="2" stroke-linejoin="round"/>')
             for (x1, y1), (x2, y2) in zip(ring, ring[1:]):  # a head on each side: all round
                 length = math.hypot(x2 - x1, y2 - y1)
-                ux, uy = (x2 - x1) / length, (y2 - y1) / length
-                mx, my = (x1 + x2) / 2 + ux * 4, (y1 + y2) / 2 + uy * 4
-                if length < 30:
-                    continue
-                head = [(mx, my), (mx - ux * 8 - uy * 3.5, my - uy * 8 + ux * 3.5),
-                        (mx - ux * 8 + uy * 3.5, my - uy * 8 - ux * 3.5)]
-                marks.append(f'<polygon points="{pts(head)}" fill="{c}"/>')
+                if length > 30:
+                    ux, uy = (x2 - x1) / length, (y2 - y1) / length
+                    tip = head((x1 + x2) / 2 + ux * 4, (y1 + y2) / 2 + uy * 4, ux, uy)
+                    marks.append(f'<polygon points="{pts(tip)}" fill="{c}"/>')
             strokes.append((f'the outline of "{item["outline"]}"', ring))
         elif "poly" in item:
             lines.append(f'<polygon points="{pts(item["poly"])}"{dash}/>')
-            strokes.append((what, item["poly"] + item["poly"][:1]))
-        elif "line" in item:
-            lines.append(f'<polyline points="{pts(item["line"])}"{dash}/>')
-            strokes.append((what, item["line"]))
+        elif "line" in item or "corner" in item:
+            thin = ' stroke-width="1"' if "corner" in item else ""
+            points = item.get("line") or item["corner"]
+            lines.append(f'<polyline points="{pts(points)}"{thin}{dash}/>')
         elif "arc" in item:
             cx, cy, rx, ry, start, end = item["arc"]
-            (x1, y1), *_, (x2, y2) = points = arc(*item["arc"])
+            (x1, y1), *_, (x2, y2) = arc(*item["arc"])
             lines.append(f'<path d="M{num(x1)},{num(y1)} A{num(rx)},{num(ry)} 0'
                          f' {int(abs(end - start) > 180)} {int(end > start)} {num(x2)},{num(y2)}"'
                          f'{dash}/>')
-            strokes.append((what, points))
         elif "ellipse" in item:
             cx, cy, rx, ry = map(num, item["ellipse"])
             lines.append(f'<ellipse cx="{cx}" cy="{cy}" rx="{rx}" ry="{ry}"{dash}/>')
-            strokes.append((what, arc(*item["ellipse"])))
-        elif "corner" in item:
-            lines.append(f'<polyline points="{pts(item["corner"])}" stroke-width="1"/>')
-            strokes.append((what, item["corner"]))
         elif "ticks" in item:
-            for tick in ticks(item):
-                lines.append(f'<line x1="{num(tick[0][0])}" y1="{num(tick[0][1])}"'
-                             f' x2="{num(tick[1][0])}" y2="{num(tick[1][1])}"/>')
-                strokes.append(("the ticks", tick))
+            lines += [f'<polyline points="{pts(tick)}"/>' for tick in ticks(item)]
+            strokes += [("the ticks", tick) for tick in ticks(item)]
         elif "dot" in item:
-            x, y = item["dot"]
-            lines.append(f'<circle cx="{num(x)}" cy="{num(y)}" r="2.5" fill="#333"/>')
-            strokes.append((what, arc(x, y, 2.5, 2.5)))
+            x, y = map(num, item["dot"])
+            lines.append(f'<circle cx="{x}" cy="{y}" r="2.5" fill="#333"/>')
         elif "leader" in item:
             marks.append(f'<polyline points="{pts(item["leader"])}" stroke="#999"'
                          ' stroke-width="1"/>')
-            strokes.append((what, item["leader"]))
         if "mark" in item or "derived" in item:
             c = colour[item["mark"]] if "mark" in item else "#555"
-            dashed = ' stroke-dasharray="5 3"' if item.get("dash") else ""
             ends, heads, at = mark(item)
-            marks.append(f'<line x1="{num(ends[0][0])}" y1="{num(ends[0][1])}"'
-                         f' x2="{num(ends[1][0])}" y2="{num(ends[1][1])}" stroke="{c}"'
-                         f' stroke-width="1.6"{dashed}/>')
-            marks += [f'<polygon points="{pts(head)}" fill="{c}"/>' for head in heads]
+            marks.append(f'<polyline points="{pts(ends)}" stroke="{c}" stroke-width="1.6"'
+                         + (' stroke-dasharray="5 3"/>' if item.get("dash") else "/>"))
+            marks += [f'<polygon points="{pts(h)}" fill="{c}"/>' for h in heads]
             strokes += [(f'the arrow of "{at[2][0]}"', points) for points in [ends] + heads]
             label(*at[:2], at[2], c, at[3])
-        elif "area" in item or "outline" in item:
-            if "at" in item:
-                name = item.get("area") or item["outline"]
-                words_ = [name] + ([item["note"]] if "note" in item else [])
-                label(*item["at"], words_, colour[name], item.get("anchor", "middle"))
+        elif ("area" in item or "outline" in item) and "at" in item:
+            name = item.get("area") or item["outline"]
+            label(*item["at"], [name] + ([item["note"]] if "note" in item else []), colour[name],
+                  item.get("anchor", "middle"))
         elif "text" in item:
             label(*item["at"], [item["text"]], "#555", item.get("anchor", "middle"), 11)
     title = f"{figure['name']}: {', '.join(colour)}"
