@@ -6,12 +6,13 @@ Each figure there has its drawing (outlines, and one mark per value a prompt ask
 the prompt's own word) and one row per menu it is in: the answers that reach it, its prompts in
 order (the program's texts, byte for byte) with what each value is, the formula and an example.
 
---check writes nothing. It fails when a written file is not what the data gives, when a row of
-a figure menu has no entry in the page or in the man page (the menu rows come from the figure
-lists in tests/transcripts/fragments.txt, the tests' copy of the program's texts), or when a
-drawing's label is not clear: each label's box (from its place, anchor, font size and length) must
-lie inside the canvas less a margin, off every other label, and off every stroke but the leader
-line that starts in it. Writing stops with the same faults of the labels, after writing.
+--check writes nothing. It fails when a written file is not what the data gives; when a row of a
+figure menu has no entry in the data, so none in the page and the man page (the menu rows come
+from the figure lists in tests/transcripts/fragments.txt, the tests' copy of the program's
+texts); or when a drawing's label is not clear: each label's box (from its place, anchor, font
+size and length) must lie inside the canvas less a margin, off every other label, and off every
+stroke but the leader line that starts in it. Writing stops with the same faults of the labels,
+after writing.
 
 A drawing is a list of items on a canvas of `size` [320, 210] (y grows downwards): outlines
 (`poly`, `line`, `ellipse` [cx, cy, rx, ry], `arc` [cx, cy, rx, ry, from, to] with the angles in
@@ -376,13 +377,13 @@ def check(data, written):
                for path in DRAWINGS.glob("*.svg") if path not in written]
     rows = menu_rows()
     for path, found in (
-            (PAGE, entries(PAGE.read_text(), r"\n##+ ", r"Listed as `(\w+)`", r"\| `(\d \d \d+)` ")),
-            (MAN, entries(MAN.read_text(), r"\n\.S[SH] ", r"Listed as \\fI(\w+)\\fR",
+            (PAGE, entries(written[PAGE], r"\n##+ ", r"Listed as `(\w+)`", r"\| `(\d \d \d+)` ")),
+            (MAN, entries(written[MAN], r"\n\.S[SH] ", r"Listed as \\fI(\w+)\\fR",
                           r"\\fB(\d \d \d+)\\fR"))):
-        faults += [f"{path.relative_to(ROOT)}: no entry for the menu row {a} {n}"
-                   for a, n in sorted(rows - found)]
-        faults += [f"{path.relative_to(ROOT)}: an entry for {a} {n}, which no figure list in "
-                   f"{FRAGMENTS.relative_to(ROOT)} has"
+        faults += [f"{DATA.relative_to(ROOT)}: no entry for the menu row {a} {n}, so none in "
+                   f"{path.relative_to(ROOT)}" for a, n in sorted(rows - found)]
+        faults += [f"{DATA.relative_to(ROOT)}: an entry (in {path.relative_to(ROOT)}) for {a} {n}, "
+                   f"which no figure list in {FRAGMENTS.relative_to(ROOT)} has"
                    for a, n in sorted(found - rows)]
     return faults
 
