@@ -193,8 +193,7 @@ def svg(figure):
         labels.append((" / ".join(words), box(x, y, words, anchor, size)))
 
     for item in figure["drawing"]:
-        kind = next(iter(item))
-        if kind in SHAPES:
+        for kind in SHAPES.keys() & item.keys():
             shown = json.dumps(item[kind])
             strokes.append((f"the {kind} " + (shown if len(shown) < 40 else
                                               json.dumps(item[kind][:2])[:-1] + " ...]"),
@@ -221,7 +220,7 @@ def svg(figure):
             points = item.get("line") or item["corner"]
             lines.append(f'<polyline points="{pts(points)}"{thin}{dash}/>')
         elif "arc" in item:
-            cx, cy, rx, ry, start, end = item["arc"]
+            _, _, rx, ry, start, end = item["arc"]
             (x1, y1), *_, (x2, y2) = arc(*item["arc"])
             lines.append(f'<path d="M{num(x1)},{num(y1)} A{num(rx)},{num(ry)} 0'
                          f' {int(abs(end - start) > 180)} {int(end > start)} {num(x2)},{num(y2)}"'
