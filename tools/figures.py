@@ -6,17 +6,23 @@ Each figure there has its drawing (outlines, and one mark per value a prompt ask
 the prompt's own word) and one row per menu it is in: the answers that reach it, its prompts in
 order (the program's texts, byte for byte) with what each value is, the formula and an example.
 
---check writes nothing. It fails when a written file is not what the data gives, or when a row of
-a figure menu has no entry in the page or in the man page; the menu rows come from the figure
-lists in tests/transcripts/fragments.txt, the tests' copy of the program's texts.
+--check writes nothing. It fails when a written file is not what the data gives; when a row of a
+figure menu has no entry in the data, so none in the page and the man page (the menu rows come
+from the figure lists in tests/transcripts/fragments.txt, the tests' copy of the program's
+texts); or when a drawing's label is not clear: each label's box (from its place, anchor, font
+size and length) must lie inside the canvas less a margin, off every other label, and off every
+stroke but the leader line that starts in it. Writing stops with the same faults of the labels,
+after writing.
 
 A drawing is a list of items on a canvas of `size` [320, 210] (y grows downwards): outlines
-(`poly`, `line`, `path` with SVG path data, `ellipse` [cx, cy, rx, ry], `dash` for hidden edges),
+(`poly`, `line`, `ellipse` [cx, cy, rx, ry], `arc` [cx, cy, rx, ry, from, to] with the angles in
+degrees clockwise from the right, `dash` for hidden edges),
 details (`corner` for a right angle, `ticks` for equal sides, `dot`, `leader` lines, `text` at
 `at`), and the marks: `mark` (a prompt's word) along `from`-`to`, `offset` to one side, or with
-its label placed at `at` with `anchor`; `area` or `outline` with `points` for a value that is an
-area or a perimeter; `note` adds a second line under a label. Every word a prompt asks for must
-be marked, and nothing else.
+its label placed at `at` with `anchor`; `area` with `points` for a value that is an area, and
+`outline` with the `points` of a loop drawn just outside what it goes round, for a perimeter;
+`derived`, drawn as a mark in grey, for a length the program works out itself; `note` adds a
+second line under a label. Every word a prompt asks for must be marked, and nothing else.
 
 --run COMMAND... runs each row's example through the program (COMMAND, with any launcher before
 it): the row's prompts must come in order, then the example's result line.
@@ -89,30 +95,46 @@ def text(x, y, lines, colour, anchor="middle", size=13):
     return out
 
 
-def mark(item, colour):
-    """A length: a line with arrowheads, shifted off the figure by its offset, and its word."""
+def box(x, y, lines, anchor, size):
+    """What a label may cover: 0.6 em a character (DejaVu Sans takes about 0.52), from 0.8 em above
+    the first baseline to 0.25 em under the last, and 2 around for the halo."""
+    width = max(len(line) * 0.6 * (size - 2 * (i > 0)) for i, line in enumerate(lines))
+    left = x - width * {"start": 0, "middle": 0.5, "end": 1}[anchor]
+    bottom = y + 13 * (len(lines) - 1) + 0.25 * size
+    return left - 2, y - 0.8 * size - 2, left + width + 2, bottom + 2
+
+
+def arc(cx, cy, rx, ry, start=0, end=360):
+    """Points of an ellipse from angle start to end (degrees, clockwise from the right)."""
+    return [(cx + rx * math.cos(math.radians(a)), cy + ry * math.sin(math.radians(a)))
+            for a in (start + (end - start) * k / 72 for k in range(73))]
+
+
+def head(x, y, ux, uy):
+    """An arrowhead with its tip at x, y, pointing along ux, uy."""
+    return [(x, y), (x - ux * 8 - uy * 3.5, y - uy * 8 + ux * 3.5),
+            (x - ux * 8 + uy * 3.5, y - uy * 8 - ux * 3.5)]
+
+
+def mark(item):
+    """A length: its line, shifted off the figure by its offset, its heads and where its word
+    goes."""
     (x1, y1), (x2, y2) = item["from"], item["to"]
     length = math.hypot(x2 - x1, y2 - y1)
     ux, uy = (x2 - x1) / length, (y2 - y1) / length
     nx, ny = -uy, ux
     off = item.get("offset", 0)
     x1, y1, x2, y2 = x1 + nx * off, y1 + ny * off, x2 + nx * off, y2 + ny * off
-    dash = ' stroke-dasharray="5 3"' if item.get("dash") else ""
-    out = [f'<line x1="{num(x1)}" y1="{num(y1)}" x2="{num(x2)}" y2="{num(y2)}" stroke="{colour}"'
-           f' stroke-width="1.6"{dash}/>']
-    for (px, py), (dx, dy) in (((x1, y1), (ux, uy)), ((x2, y2), (-ux, -uy))):
-        head = [(px, py), (px + dx * 8 + nx * 3.5, py + dy * 8 + ny * 3.5),
-                (px + dx * 8 - nx * 3.5, py + dy * 8 - ny * 3.5)]
-        out.append(f'<polygon points="{pts(head)}" fill="{colour}"/>')
-    lines = [item["mark"]] + ([item["note"]] if "note" in item else [])
+    ends, heads = [(x1, y1), (x2, y2)], [head(x1, y1, -ux, -uy), head(x2, y2, ux, uy)]
+    lines = [item.get("mark") or item["derived"]] + ([item["note"]] if "note" in item else [])
     if "at" in item:
-        return out + text(*item["at"], lines, colour, item.get("anchor", "middle"))
+        return ends, heads, (*item["at"], lines, item.get("anchor", "middle"))
     side = math.copysign(1, off or item.get("side", 1))
     sx, sy = nx * side, ny * side
     x, y = (x1 + x2) / 2 + sx * 13, (y1 + y2) / 2 + sy * 13
     anchor = "start" if sx > 0.35 else "end" if sx < -0.35 else "middle"
     y += 10 if sy > 0.35 else -13 * (len(lines) - 1) if sy < -0.35 else 4.5 - 6.5 * (len(lines) - 1)
-    return out + text(x, y, lines, colour, anchor)
+    return ends, heads, (x, y, lines, anchor)
 
 
 def ticks(item):
@@ -124,56 +146,111 @@ def ticks(item):
         for k in range(count):
             shift = (k - (count - 1) / 2) * 5
             mx, my = (x1 + x2) / 2 + ux * shift, (y1 + y2) / 2 + uy * shift
-            out.append(f'<line x1="{num(mx - uy * 5)}" y1="{num(my + ux * 5)}"'
-                       f' x2="{num(mx + uy * 5)}" y2="{num(my - ux * 5)}"/>')
+            out.append([(mx - uy * 5, my + ux * 5), (mx + uy * 5, my - ux * 5)])
     return out
 
 
+def layout(name, width, height, labels, strokes):
+    """Faults of a drawing's labels ((text, box)): in the margin of 3 round the canvas, on another
+    label, or crossed by a stroke ((what, points)) other than a leader that starts in the label."""
+    faults = []
+    for i, (t, (x0, y0, x1, y1)) in enumerate(labels):
+        edges = [e for e, out in (("left", x0 < 3), ("top", y0 < 3), ("right", x1 > width - 3),
+                                  ("bottom", y1 > height - 3)) if out]
+        faults += [f'{name}: label "{t}" is in the {" and ".join(edges)} margin'] if edges else []
+        faults += [f'{name}: label "{t}" overlaps label "{u}"' for u, (a0, b0, a1, b1) in
+                   labels[i + 1:] if x0 < a1 and a0 < x1 and y0 < b1 and b0 < y1]
+
+        def within(x, y):
+            return x0 <= x <= x1 and y0 <= y <= y1
+        faults += [f'{name}: label "{t}" crosses {what}' for what in dict.fromkeys(
+            what for what, points in strokes
+            if not (what.startswith("the leader") and within(*points[0]))
+            and any(within(px + (qx - px) * k / n, py + (qy - py) * k / n)
+                    for (px, py), (qx, qy) in zip(points, points[1:])
+                    for n in [math.ceil(math.hypot(qx - px, qy - py)) or 1] for k in range(n + 1)))]
+    return faults
+
+
+# The points of each kind of stroke, for the layout check.
+SHAPES = {"poly": lambda p: p + p[:1], "line": list, "corner": list, "leader": list,
+          "arc": lambda a: arc(*a), "ellipse": lambda e: arc(*e),
+          "dot": lambda d: arc(*d, 2.5, 2.5)}
+
+
 def svg(figure):
+    """The drawing, and the faults of its layout."""
     width, height = figure.get("size", [320, 210])
     colour = {w: COLOURS[i % len(COLOURS)] for i, w in enumerate(words(figure))}
     marked = {i.get("mark") or i.get("area") or i.get("outline") for i in figure["drawing"]}
     marked.discard(None)
     if marked != set(colour):
         sys.exit(f"{figure['name']}: marks {sorted(marked)} but prompts {sorted(colour)}")
-    fills, lines, marks = [], [], []
+    fills, lines, marks, labels, strokes = [], [], [], [], []
+
+    def label(x, y, words, colour, anchor="middle", size=13):
+        marks.extend(text(x, y, words, colour, anchor, size))
+        labels.append((" / ".join(words), box(x, y, words, anchor, size)))
+
     for item in figure["drawing"]:
+        for kind in SHAPES.keys() & item.keys():
+            shown = json.dumps(item[kind])
+            strokes.append((f"the {kind} " + (shown if len(shown) < 40 else
+                                              json.dumps(item[kind][:2])[:-1] + " ...]"),
+                            SHAPES[kind](item[kind])))
         dash = ' stroke-dasharray="5 4" stroke="#777"' if item.get("dash") else ""
         if "area" in item:
             c = colour[item["area"]]
             fills.append(f'<polygon points="{pts(item["points"])}" fill="{c}" fill-opacity="0.2"/>')
         elif "outline" in item:
-            c = colour[item["outline"]]
-            fills.append(f'<polygon points="{pts(item["points"])}" fill="none" stroke="{c}"'
-                         f' stroke-width="4" stroke-opacity="0.55"/>')
+            c, ring = colour[item["outline"]], item["points"] + item["points"][:1]
+            marks.append(f'<polygon points="{pts(item["points"])}" fill="none" stroke="{c}"'
+                         ' stroke-width="2" stroke-linejoin="round"/>')
+            for (x1, y1), (x2, y2) in zip(ring, ring[1:]):  # a head on each side: all round
+                length = math.hypot(x2 - x1, y2 - y1)
+                if length > 30:
+                    ux, uy = (x2 - x1) / length, (y2 - y1) / length
+                    tip = head((x1 + x2) / 2 + ux * 4, (y1 + y2) / 2 + uy * 4, ux, uy)
+                    marks.append(f'<polygon points="{pts(tip)}" fill="{c}"/>')
+            strokes.append((f'the outline of "{item["outline"]}"', ring))
         elif "poly" in item:
             lines.append(f'<polygon points="{pts(item["poly"])}"{dash}/>')
-        elif "line" in item:
-            lines.append(f'<polyline points="{pts(item["line"])}"{dash}/>')
-        elif "path" in item:
-            lines.append(f'<path d="{item["path"]}"{dash}/>')
+        elif "line" in item or "corner" in item:
+            thin = ' stroke-width="1"' if "corner" in item else ""
+            points = item.get("line") or item["corner"]
+            lines.append(f'<polyline points="{pts(points)}"{thin}{dash}/>')
+        elif "arc" in item:
+            _, _, rx, ry, start, end = item["arc"]
+            (x1, y1), *_, (x2, y2) = arc(*item["arc"])
+            lines.append(f'<path d="M{num(x1)},{num(y1)} A{num(rx)},{num(ry)} 0'
+                         f' {int(abs(end - start) > 180)} {int(end > start)} {num(x2)},{num(y2)}"'
+                         f'{dash}/>')
         elif "ellipse" in item:
             cx, cy, rx, ry = map(num, item["ellipse"])
             lines.append(f'<ellipse cx="{cx}" cy="{cy}" rx="{rx}" ry="{ry}"{dash}/>')
-        elif "corner" in item:
-            lines.append(f'<polyline points="{pts(item["corner"])}" stroke-width="1"/>')
         elif "ticks" in item:
-            lines += ticks(item)
+            lines += [f'<polyline points="{pts(tick)}"/>' for tick in ticks(item)]
+            strokes += [("the ticks", tick) for tick in ticks(item)]
         elif "dot" in item:
             x, y = map(num, item["dot"])
             lines.append(f'<circle cx="{x}" cy="{y}" r="2.5" fill="#333"/>')
         elif "leader" in item:
             marks.append(f'<polyline points="{pts(item["leader"])}" stroke="#999"'
                          ' stroke-width="1"/>')
-        if "mark" in item:
-            marks += mark(item, colour[item["mark"]])
-        elif "area" in item or "outline" in item:
-            if "at" in item:
-                name = item.get("area") or item["outline"]
-                label = [name] + ([item["note"]] if "note" in item else [])
-                marks += text(*item["at"], label, colour[name], item.get("anchor", "middle"))
+        if "mark" in item or "derived" in item:
+            c = colour[item["mark"]] if "mark" in item else "#555"
+            ends, heads, at = mark(item)
+            marks.append(f'<polyline points="{pts(ends)}" stroke="{c}" stroke-width="1.6"'
+                         + (' stroke-dasharray="5 3"/>' if item.get("dash") else "/>"))
+            marks += [f'<polygon points="{pts(h)}" fill="{c}"/>' for h in heads]
+            strokes += [(f'the arrow of "{at[2][0]}"', points) for points in [ends] + heads]
+            label(*at[:2], at[2], c, at[3])
+        elif ("area" in item or "outline" in item) and "at" in item:
+            name = item.get("area") or item["outline"]
+            label(*item["at"], [name] + ([item["note"]] if "note" in item else []), colour[name],
+                  item.get("anchor", "middle"))
         elif "text" in item:
-            marks += text(*item["at"], [item["text"]], "#555", item.get("anchor", "middle"), 11)
+            label(*item["at"], [item["text"]], "#555", item.get("anchor", "middle"), 11)
     title = f"{figure['name']}: {', '.join(colour)}"
     return "\n".join(
         [f'<svg xmlns="http://www.w3.org/2000/svg" width="{width}" height="{height}"'
@@ -182,7 +259,8 @@ def svg(figure):
          f'<rect width="{width}" height="{height}" fill="white"/>']
         + fills
         + ['<g fill="none" stroke="#222" stroke-width="2" stroke-linejoin="round">']
-        + lines + ["</g>"] + marks + ["</svg>", ""])
+        + lines + ["</g>"] + marks + ["</svg>", ""]), layout(
+            f"{figure['file']}.svg", width, height, labels, strokes)
 
 
 # ---- the page -----------------------------------------------------------------------------------
@@ -298,13 +376,13 @@ def check(data, written):
                for path in DRAWINGS.glob("*.svg") if path not in written]
     rows = menu_rows()
     for path, found in (
-            (PAGE, entries(PAGE.read_text(), r"\n##+ ", r"Listed as `(\w+)`", r"\| `(\d \d \d+)` ")),
-            (MAN, entries(MAN.read_text(), r"\n\.S[SH] ", r"Listed as \\fI(\w+)\\fR",
+            (PAGE, entries(written[PAGE], r"\n##+ ", r"Listed as `(\w+)`", r"\| `(\d \d \d+)` ")),
+            (MAN, entries(written[MAN], r"\n\.S[SH] ", r"Listed as \\fI(\w+)\\fR",
                           r"\\fB(\d \d \d+)\\fR"))):
-        faults += [f"{path.relative_to(ROOT)}: no entry for the menu row {a} {n}"
-                   for a, n in sorted(rows - found)]
-        faults += [f"{path.relative_to(ROOT)}: an entry for {a} {n}, which no figure list in "
-                   f"{FRAGMENTS.relative_to(ROOT)} has"
+        faults += [f"{DATA.relative_to(ROOT)}: no entry for the menu row {a} {n}, so none in "
+                   f"{path.relative_to(ROOT)}" for a, n in sorted(rows - found)]
+        faults += [f"{DATA.relative_to(ROOT)}: an entry (in {path.relative_to(ROOT)}) for {a} {n}, "
+                   f"which no figure list in {FRAGMENTS.relative_to(ROOT)} has"
                    for a, n in sorted(found - rows)]
     return faults
 
@@ -330,18 +408,22 @@ def main():
         faults = run(data, sys.argv[2:])
         print("\n".join(faults) if faults else "figures: every example as the program answers it")
         return 1 if faults else 0
-    written = {DRAWINGS / f"{f['file']}.svg": svg(f) for f in data["figures"]}
+    drawn = {DRAWINGS / f"{f['file']}.svg": svg(f) for f in data["figures"]}
+    written = {path: content for path, (content, _) in drawn.items()}
+    misplaced = [fault for _, faults in drawn.values() for fault in faults]
     written[PAGE] = page(data)
     written[MAN] = with_man_section(MAN.read_text(), man_section(data))
     if sys.argv[1:] == ["--check"]:
-        faults = check(data, written)
+        faults = check(data, written) + misplaced
         print("\n".join(faults) if faults else
               f"figures: {len(data['figures'])} figures, every menu row in the page and the man"
-              " page")
+              " page, every label clear")
         return 1 if faults else 0
     DRAWINGS.mkdir(exist_ok=True)
     for path, content in written.items():
         path.write_text(content)
+    if misplaced:
+        sys.exit("\n".join(misplaced))
     return 0
 
 
