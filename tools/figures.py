@@ -35,12 +35,14 @@ import re
 import subprocess
 import sys
 
+import transcript
+
 ROOT = pathlib.Path(__file__).resolve().parent.parent
 DATA = ROOT / "docs/figures.json"
 PAGE = ROOT / "docs/figures.md"
 DRAWINGS = ROOT / "docs/figures"
 MAN = ROOT / "Shapecalc/man/Shapecalc.1"
-FRAGMENTS = ROOT / "tests/transcripts/fragments.txt"
+FRAGMENTS = transcript.FOLDER / "fragments.txt"
 
 # The first two answers of a row: the branch and the quantity; and the figure list of that menu.
 QUANTITIES = {"2 1": "Perimeter", "2 2": "Area", "3 1": "Curved/lateral surface area",
@@ -351,15 +353,9 @@ def with_man_section(man, section):
 
 def menu_rows():
     """(answers, listed name) of every figure-menu row, from the tests' copy of the texts."""
-    lists, name = {}, None
-    for line in FRAGMENTS.read_text().splitlines():
-        if line.startswith("= "):
-            name = line[2:]
-        elif line.startswith("> ") and name:
-            for literal in re.findall(r'"((?:[^"\\]|\\.)*)"', line):
-                lists[name] = lists.get(name, "") + literal.encode().decode("unicode_escape")
+    texts = transcript.texts()
     return {(f"{quantity} {number}", listed) for quantity, frag in MENU_LISTS.items()
-            for number, listed in re.findall(r"(\d+)\. ?(\w+)", lists[frag])}
+            for number, listed in re.findall(r"(\d+)\. ?(\w+)", texts[frag].decode())}
 
 
 def entries(text, heading, listed, answers):
