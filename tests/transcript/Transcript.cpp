@@ -1,7 +1,6 @@
 #include "Transcript.hpp"
 
 #include <algorithm>
-#include <cctype>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -11,168 +10,78 @@ namespace transcript {
 
 namespace {
 
-[[noreturn]] void fail(const std::string& where, const std::string& what) {
-    throw std::runtime_error(where + ": " + what);
-}
-
-int hex_digit(char c) {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
-
-// Parses one C-escaped literal starting at the opening quote; advances pos past the closing one.
-std::string literal(const std::string& line, std::size_t& pos, const std::string& where) {
+// The bytes of one line's C-escaped literals and @fragments; throws with `where` on anything else.
+std::string tokens(const std::string& line, const Fragments& fragments, const std::string& where) {
     std::string out;
-    for (++pos; pos < line.size(); ++pos) {
-        char c = line[pos];
-        if (c == '"') {
-            ++pos;
-            return out;
-        }
-        if (c != '\\') {
-            out += c;
-            continue;
-        }
-        if (++pos == line.size())
-            break;
-        switch (line[pos]) {
-            case 'n':
-                out += '\n';
-                break;
-            case 't':
-                out += '\t';
-                break;
-            case 'r':
-                out += '\r';
-                break;
-            case '0':
-                out += '\0';
-                break;
-            case '\\':
-                out += '\\';
-                break;
-            case '"':
-                out += '"';
-                break;
-            case 'x': {
-                const int hi = pos + 1 < line.size() ? hex_digit(line[pos + 1]) : -1;
-                const int lo = pos + 2 < line.size() ? hex_digit(line[pos + 2]) : -1;
-                if (hi < 0 || lo < 0)
-                    fail(where, "\\x needs two hex digits");
-                out += static_cast<char>(hi * 16 + lo);
-                pos += 2;
-                break;
-            }
-            default:
-                fail(where, std::string("unknown escape \\") + line[pos]);
-        }
-    }
-    fail(where, "unterminated literal");
-}
-
-// Concatenates the literals and @fragments of one line's tokens.
-std::string tokens(const std::string& line, std::size_t pos, const Fragments& fragments,
-                   const std::string& where) {
-    std::string out;
-    while (pos < line.size()) {
+    for (std::size_t pos = 1; pos < line.size();) {
         const char c = line[pos];
-        if (std::isspace(static_cast<unsigned char>(c))) {
+        if (c == ' ') {
             ++pos;
-        } else if (c == '"') {
-            out += literal(line, pos, where);
         } else if (c == '@') {
-            std::size_t end = pos + 1;
-            while (end < line.size() &&
-                   (std::isalnum(static_cast<unsigned char>(line[end])) || line[end] == '_')) {
-                ++end;
-            }
-            const std::string name = line.substr(pos + 1, end - pos - 1);
-            const auto found = fragments.find(name);
+            const std::size_t end = std::min(line.find(' ', pos), line.size());
+            const auto found = fragments.find(line.substr(pos + 1, end - pos - 1));
             if (found == fragments.end())
-                fail(where, "unknown fragment @" + name);
+                throw std::runtime_error(where + ": unknown fragment " +
+                                         line.substr(pos, end - pos));
             out += found->second;
             pos = end;
+        } else if (c == '"') {
+            for (++pos; pos < line.size() && line[pos] != '"'; ++pos) {
+                if (line[pos] != '\\') {
+                    out += line[pos];
+                    continue;
+                }
+                const char escape = line.at(++pos);
+                const std::string plain = "nt0r\\\"";
+                if (escape == 'x') {
+                    out += static_cast<char>(std::stoi(line.substr(pos + 1, 2), nullptr, 16));
+                    pos += 2;
+                } else if (plain.find(escape) != std::string::npos) {
+                    out += "\n\t\0\r\\\""[plain.find(escape)];
+                } else {
+                    throw std::runtime_error(where + ": unknown escape \\" + escape);
+                }
+            }
+            if (pos++ >= line.size())
+                throw std::runtime_error(where + ": unterminated literal");
         } else {
-            fail(where, std::string("unexpected character '") + c + "'");
+            throw std::runtime_error(where + ": unexpected '" + c + "'");
         }
     }
     return out;
 }
 
-// Walks a file's lines, handing each '<', '>' or '=' line to the callback.
-template <typename Callback>
-void each_line(const std::string& path, Callback&& callback) {
+// Reads a file of '<', '>' and '=' lines: inputs, expected outputs and (fragments) their names.
+Session read(const std::string& path, Fragments& fragments) {
     std::ifstream file(path, std::ios::binary);
     if (!file)
         throw std::runtime_error("cannot open " + path);
+    Session session;
     std::string line;
+    std::string name;
     for (int number = 1; std::getline(file, line); ++number) {
         const std::string where = path + ":" + std::to_string(number);
         if (line.empty() || line[0] == '#')
             continue;
-        if (line[0] != '<' && line[0] != '>' && line[0] != '=')
-            fail(where, "unknown line");
-        callback(line[0], line, where);
+        if (line[0] == '=')
+            fragments[name = line.substr(2)];
+        else if (line[0] == '<')
+            session.input += tokens(line, fragments, where);
+        else if (line[0] == '>')
+            (name.empty() ? session.expected : fragments[name]) += tokens(line, fragments, where);
+        else
+            throw std::runtime_error(where + ": unknown line");
     }
-}
-
-}  // namespace
-
-Fragments load_fragments(const std::string& path) {
-    Fragments fragments;
-    std::string current;
-    each_line(path, [&](char kind, const std::string& line, const std::string& where) {
-        if (kind == '=') {
-            current = line.substr(1);
-            current.erase(0, current.find_first_not_of(' '));
-            if (current.empty() || fragments.count(current))
-                fail(where, "bad fragment name");
-            fragments[current];
-        } else if (kind == '>' && !current.empty()) {
-            fragments[current] += tokens(line, 1, fragments, where);
-        } else {
-            fail(where, "fragment files hold only '=' and '>' lines");
-        }
-    });
-    return fragments;
-}
-
-Session load_session(const std::string& path, const Fragments& fragments) {
-    Session session;
-    each_line(path, [&](char kind, const std::string& line, const std::string& where) {
-        if (kind == '<') {
-            session.input += tokens(line, 1, fragments, where);
-        } else if (kind == '>') {
-            session.expected += tokens(line, 1, fragments, where);
-        } else {
-            fail(where, "fragments are defined in the fragment file");
-        }
-    });
     return session;
 }
 
-std::string visible(const std::string& bytes) {
-    std::string out;
-    for (const char c : bytes) {
-        if (c == '\n') {
-            out += "\\n\n";
-        } else if (c == '\t') {
-            out += "\\t";
-        } else if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f) {
-            char hex[5];
-            std::snprintf(hex, sizeof hex, "\\x%02x", static_cast<unsigned char>(c));
-            out += hex;
-        } else {
-            out += c;
-        }
-    }
-    return out;
+Fragments fragments_of(const std::string& folder) {
+    Fragments fragments;
+    read(folder + "/fragments.txt", fragments);
+    return fragments;
 }
+
+}  // namespace
 
 std::vector<std::string> session_names(const std::string& folder) {
     std::vector<std::string> names;
@@ -185,15 +94,25 @@ std::vector<std::string> session_names(const std::string& folder) {
 }
 
 Session load_named(const std::string& folder, const std::string& name) {
-    return load_session(folder + "/" + name + ".t", load_fragments(folder + "/fragments.txt"));
+    Fragments fragments = fragments_of(folder);
+    return read(folder + "/" + name + ".t", fragments);
 }
 
 std::string text(const std::string& folder, const std::string& name) {
-    const Fragments fragments = load_fragments(folder + "/fragments.txt");
-    const auto found = fragments.find(name);
-    if (found == fragments.end())
-        throw std::runtime_error(folder + "/fragments.txt has no text " + name);
-    return found->second;
+    return fragments_of(folder).at(name);
+}
+
+std::string visible(const std::string& bytes) {
+    std::string out;
+    for (const char c : bytes) {
+        char hex[5];
+        std::snprintf(hex, sizeof hex, "\\x%02x", static_cast<unsigned char>(c));
+        out += c == '\n'                           ? "\\n\n"
+               : c == '\t'                         ? "\\t"
+               : (c >= 0 && c < 0x20) || c == 0x7f ? hex
+                                                   : std::string(1, c);
+    }
+    return out;
 }
 
 }  // namespace transcript
