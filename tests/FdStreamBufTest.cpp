@@ -12,6 +12,7 @@
 #include <ostream>
 #include <string>
 #include <thread>
+#include <utility>
 
 #include "FdStreamBuf.hpp"
 
@@ -20,34 +21,18 @@
 namespace {
 
 struct Pipe {
-    int read_end = -1;
-    int write_end = -1;
-    Pipe() {
-        int ends[2];
-        EXPECT_EQ(::pipe(ends), 0);
-        read_end = ends[0];
-        write_end = ends[1];
-    }
-    ~Pipe() {
-        close_read();
-        close_write();
-    }
-    void close_read() {
-        if (read_end >= 0)
-            ::close(read_end);
-        read_end = -1;
-    }
-    void close_write() {
-        if (write_end >= 0)
-            ::close(write_end);
-        write_end = -1;
-    }
+    int ends[2] = {-1, -1};
+    int& read_end = ends[0];
+    int& write_end = ends[1];
+    Pipe() { EXPECT_EQ(::pipe(ends), 0); }
+    ~Pipe() { close_read(), close_write(); }
+    void close_read() { ::close(std::exchange(read_end, -1)); }
+    void close_write() { ::close(std::exchange(write_end, -1)); }
     std::string drain() {
         close_write();
         std::string all;
         char buf[4096];
-        ssize_t n = 0;
-        while ((n = ::read(read_end, buf, sizeof buf)) > 0)
+        for (ssize_t n = 0; (n = ::read(read_end, buf, sizeof buf)) > 0;)
             all.append(buf, static_cast<size_t>(n));
         return all;
     }

@@ -200,12 +200,8 @@ def asleep(pids):
 
 
 def members(group):
-    def group_of(pid):
-        try:
-            return os.getpgid(pid)
-        except ProcessLookupError:
-            return None
-    return [int(p) for p in os.listdir("/proc") if p.isdigit() and group_of(int(p)) == group]
+    return [int(p) for p in subprocess.run(["pgrep", "-g", str(group)], capture_output=True,
+                                            text=True).stdout.split()]
 
 
 # ---- at a terminal ------------------------------------------------------------------------------
@@ -266,47 +262,70 @@ class Terminal:
         termios.tcsetattr(self.tty, termios.TCSANOW, saved)
         return left
 
+    def stop(self):
+        """Stops a job at the key wait: the program, then the job (the wrapper), as had the shell
+        taken the terminal back first, the program's restoring would stop it for that instead; the
+        settings are then as before."""
+        eventually(self.raw, "no key wait")
+        group = os.tcgetpgrp(self.child.child_fd)
+        program = next(p for p in members(group) if p != group)
+        os.kill(program, signal.SIGTSTP)
+        eventually(lambda: state(program) == "T", "not stopped")
+        os.kill(group, signal.SIGTSTP)
+        self.play(["see", b"Stopped", b'echo "stopped: $([ "$(stty -g)" = "$s" ] && echo kept)"\n',
+                   "see", b"stopped: kept"])
+
     def play(self, steps):
-        """Bytes are typed; ("see", text) waits for the text on the screen; "wait", for the key
-        wait's mode; ("kill", signal), ("pause", seconds); ("status", n) waits for the end and
-        checks the status; "kept": the settings as at the start; "nothing left" for the shell;
-        "alive"; "hang up" closes the terminal; ("shown", text): on the screen so far."""
+        """Plays the steps of tests/terminal_cases.txt (bytes, words and their arguments)."""
+        steps = iter(steps)
         for step in steps:
-            act, arg = step if isinstance(step, tuple) else (step, None)
+            arg = next(steps) if step in ("see", "shown", "pause", "kill", "status", "result") else None
             if isinstance(step, bytes):
                 self.child.send(step)
-            elif act == "see":
+            elif step == "see":
                 self.expect(arg)
-            elif act == "wait":
+            elif step == "wait":
                 eventually(lambda: self.raw() or not self.child.isalive(), "no key wait")
-            elif act == "kill":
-                os.kill(self.child.pid, arg)
-            elif act == "pause":
-                time.sleep(arg)
-            elif act.startswith("status"):  # "status quickly": as a program that must not wait
-                got = self.status(QUICK if act.endswith("quickly") else LIMIT)
+            elif step == "kill":
+                os.kill(self.child.pid, signal.Signals["SIG" + arg])
+            elif step == "pause":
+                time.sleep(float(arg))
+            elif step == "status":  # "quickly": a program that must not wait for a key
+                got = self.status(QUICK if arg == "quickly" else LIMIT)
+                check(got == (0 if arg == "quickly" else int(arg)), f"status {got}, not {arg}")
+            elif step == "stop":
+                self.stop()
+            elif step == "result":
+                eventually(lambda: os.path.getsize(self.result), "never ended")
+                with open(self.result) as result:
+                    got = result.read().strip()
                 check(got == arg, f"status {got}, not {arg}")
-            elif act == "hang up":
+            elif step == "hangup":
                 os.close(self.child.child_fd)
                 os.close(self.tty)
                 self.child.child_fd, self.tty = -1, -1
-            else:
+            elif step != "job":
                 check({"kept": lambda: self.settings() == self.original,
-                       "nothing left": lambda: self.left() == b"",
+                       "clean": lambda: self.left() == b"",
                        "alive": self.child.isalive,
-                       "shown": lambda: arg in self.screen}[act](), f"not {act} {arg or ''}")
+                       "shown": lambda: arg in self.screen}[step](), f"not {step} {arg or ''}")
 
 
-def wrapped(shell, *args):
-    """`sh -c SHELL ARGS...` with the program as "$@"."""
-    return ["sh", "-c", shell, *args, *COMMAND]
+def terminal_cases():
+    """The cases of tests/terminal_cases.txt: name and steps."""
+    path = os.path.join(os.path.dirname(os.path.abspath(__file__)), "terminal_cases.txt")
+    with open(path, "rb") as lines:
+        return {name.decode(): [transcript.unescape(literal) if literal else word.decode()
+                                for literal, word in re.findall(rb'"((?:[^"\\]|\\.)*)"|(\S+)', rest)]
+                for name, rest in (line.split(b":", 1) for line in lines if line[:1].isalpha())}
 
 
 def with_answers(answers, shell, steps):
+    """`sh -c SHELL ANSWERS PROGRAM...` plays the steps: "$0" is a file of the answers."""
     with tempfile.NamedTemporaryFile() as file:
         file.write(answers)
         file.flush()
-        Terminal(wrapped(shell, file.name)).play(steps)
+        Terminal(["sh", "-c", shell, file.name, *COMMAND]).play(steps)
 
 
 def ended_at_a_terminal(name):
@@ -316,11 +335,11 @@ def ended_at_a_terminal(name):
     no_echo[3] &= ~termios.ECHO
     termios.tcsetattr(term.tty, termios.TCSANOW, no_echo)
     typed, expected = transcript.joined(transcript.session(name, transcript.FOLDER / "terminal"))
-    term.play([typed, ("see", b"Press any key")])
+    term.play([typed, "see", b"Press any key"])
     check(term.screen.replace(b"\r\n", b"\n") == expected, f"screen: {term.screen!r}")
     # What was typed after the end is discarded when the wait begins; had the terminal passed it
     # on only later, it was the key.
-    term.play(["wait", b"k", ("status", 0)])
+    term.play(["wait", b"k", "status", "0"])
 
 
 def without_a_terminal(on_a_terminal):
@@ -344,7 +363,15 @@ def shell(command):
     what the command prints is told apart from the shell's echo of the line."""
     term = Terminal(["bash", "--norc", "--noprofile", "-i"],
                     env=dict(os.environ, PS1="$ ", HISTFILE="/dev/null", TERM="dumb"))
-    term.play([("see", b"$ "), f"s=$(stty -g); {command.format(shlex.join(COMMAND))}\n".encode()])
+    term.play(["see", b"$ ", f"s=$(stty -g); {command.format(shlex.join(COMMAND))}\n".encode()])
+    return term
+
+
+def job():
+    """The program as a job of an interactive shell, in a wrapper that notes its status."""
+    result = tempfile.NamedTemporaryFile()
+    term = shell(f"sh -c 'trap : HUP TERM; \"$@\"; echo $? > {result.name}' sh {{}}")
+    term.result, term.keep = result.name, result
     return term
 
 
@@ -353,88 +380,20 @@ def in_the_foreground(command):
     another process), or with its descriptors left non-blocking: one key, unechoed, then the
     settings restored."""
     term = shell(command + KEPT)
-    term.play([("see", b"Enter your Choice: ")])
+    term.play(["see", b"Enter your Choice: "])
     shell_group = os.getpgid(term.child.pid)
     eventually(lambda: os.tcgetpgrp(term.child.child_fd) != shell_group, "not in the foreground")
     asleep(members(os.tcgetpgrp(term.child.child_fd)))
-    term.play([b"exit\n", ("see", b"\n THANK YOU, for using this application.\r\n\r\n Press any key"),
+    term.play([b"exit\n", "see", b"\n THANK YOU, for using this application.\r\n\r\n Press any key",
                "wait", b"k"])
     check(b"continueouly" not in term.screen, "invalid inputs where none were typed")
     check(b"k" not in term.expect(b"status=0 kept"), "the key was echoed")
-
-
-def stopped_at_the_wait(acts, status):
-    """A job stopped at the key wait (signalled from outside: Ctrl-Z is a key there) has the
-    terminal restored; continued (`fg`), it waits again; a signal while stopped, or the terminal
-    closed, ends it as the signal asks."""
-    with tempfile.NamedTemporaryFile() as result:
-        term = shell(f"sh -c 'trap : HUP TERM; \"$@\"; echo $? > {result.name}' sh {{}}")
-        term.play([b"exit\n", ("see", b"Press any key")])
-        group = os.tcgetpgrp(term.child.child_fd)
-        for act in acts:
-            term.play(["wait"] if act in ("stop", "key") else [])
-            if act == "stop":
-                # The program first, then the job (the wrapper): had the shell taken the terminal
-                # back first, the program's restoring would have stopped it for that instead.
-                program = next(p for p in members(group) if p != group)
-                os.kill(program, signal.SIGTSTP)
-                eventually(lambda: state(program) == "T", "not stopped")
-                os.kill(group, signal.SIGTSTP)
-                term.play([("see", b"Stopped"),
-                           b'echo "stopped: $([ "$(stty -g)" = "$s" ] && echo kept)"\n',
-                           ("see", b"stopped: kept")])
-            elif act in ("fg", "key", "hang up"):
-                term.play([{"fg": b"fg\n", "key": b"k"}.get(act, act)])
-            else:
-                term.play([act.encode() + b'; echo "o""k"\n', ("see", b"\nok\r\n")])
-        eventually(lambda: result.read(), "never ended")
-        result.seek(0)
-        got = int(result.read())
-        check(got == status, f"status {got}, not {status}")
 
 
 # ---- the cases ----------------------------------------------------------------------------------
 
 NONBLOCKING = (shlex.quote(sys.executable) + " -c 'import os, sys; os.set_blocking(0, False);"
                " os.set_blocking(1, False); os.execvp(sys.argv[1], sys.argv[1:])' {}")
-# Keys as a person types them: plain, arrows and function keys, UTF-8 characters of 2 to 4 bytes,
-# Alt with a key, Escape alone, two keys at once, and keys cut short; then keys whose bytes arrive
-# in pieces, as over a slow link.
-KEYS = [(b"k",), (b"\x1b[A",), (b"\x1bOP",), (b"\x1b[15~",), (b"\x1b[1;5C",), (b"\xc3\xa9",),
-        (b"\xe2\x82\xac",), (b"\xf0\x9f\x99\x82",), (b"\x1bx",), (b"\x1b",), (b"ab",), (b"\x1b[",),
-        (b"\xc3",), (b"\xe2x",), (b"\x1b", b"[", b"A"), (b"\x1b", b"O", b"P"),
-        (b"\x1b[1", b";5", b"C"), (b"\xc3", b"\xa9"), (b"\xe2", b"\x82", b"\xac"),
-        (b"\xf0", b"\x9f", b"\x99", b"\x82"),
-        (b"\x1b[1", b"\xc3", b"A")]  # not a final byte: the sequence goes on
-AT_THE_WAIT = [b"exit\n", ("see", b"Press any key"), "wait"]
-TERMINAL = {
-    # Ctrl-C during the wait is a key; at a prompt it ends the program by the signal.
-    "control_c_is_a_key": [b"abc\n2 1 q\n", ("see", b"Press any key"), ("shown", b"continueouly"),
-                           "wait", b"\x03", ("status", 0), "kept"],
-    "control_c_at_a_prompt": [("see", b"Enter your Choice: "), b"\x03", ("status", 130)],
-    "gone_at_the_wait": AT_THE_WAIT + ["hang up", ("status", 0)],
-    # A second line pasted with "exit" is discarded when the wait begins: it is not the key, and
-    # it never reaches the shell.
-    "pasted_lines": [b"exit\necho LEAKED\n", ("see", b"Press any key"), "wait", ("pause", 0.2),
-                     "alive", b"k", ("status", 0), "nothing left"],
-}
-# A signal at the wait restores the terminal, then ends the program as it would have; a hang-up
-# ends the wait with status 0, as the terminal going away does.
-for sig, code in ((signal.SIGTERM, 143), (signal.SIGQUIT, 131), (signal.SIGINT, 130),
-                  (signal.SIGHUP, 0)):
-    TERMINAL[f"signal_{sig.name}"] = AT_THE_WAIT + [("kill", sig), ("status", code), "kept"]
-# The whole key is consumed, so that nothing of it reaches the shell's command line.
-for pieces in KEYS:
-    TERMINAL[f"key_{'_'.join(p.hex() for p in pieces)}"] = AT_THE_WAIT + [
-        step for p in pieces for step in (p, ("pause", 0.01))] + [("status", 0), "kept",
-                                                                   "nothing left"]
-STOPS = {"continued_waits_again": (["stop", "fg", "key"], 0),
-         "stopped_twice": (["stop", "fg", "stop", "fg", "key"], 0),
-         "hang_up_while_stopped": (["stop", "kill -HUP %1"], 0),
-         # Disowned, it is hung up by the system, as its group is orphaned, not by the shell,
-         # which would then terminate it as well.
-         "terminal_closed_while_stopped": (["stop", "disown %1", "hang up"], 0),
-         "terminated_while_stopped": (["stop", "kill -TERM %1"], 143)}
 
 
 def cases():
@@ -471,20 +430,18 @@ def cases():
         # terminal, where the farewell was shown.
         "terminal.key_from_the_terminal": lambda: with_answers(
             b"exit\nx", 'exec "$@" < "$0"',
-            [("see", b"Press any key"), "wait", "alive", b" ", ("status", 0)]),
+            ["see", b"Press any key", "wait", "alive", b" ", "status", "0"]),
         "no_terminal.output_to_a_pipe": lambda: without_a_terminal(False),
         "no_terminal.output_on_a_terminal": lambda: without_a_terminal(True),
     }
     # `Shapecalc < answers > file` at a terminal: nobody saw the farewell, so no key is awaited.
     for output in "null", "full":
         posix[f"terminal.output_to_dev{output}"] = lambda o=output: with_answers(
-            b"exit\n", f'exec "$@" < "$0" > /dev/{o}', [("status quickly", 0)])
+            b"exit\n", f'exec "$@" < "$0" > /dev/{o}', ["status", "quickly"])
     for name in transcript.names(transcript.FOLDER / "terminal"):
         posix[f"terminal.ended.{name}"] = lambda n=name: ended_at_a_terminal(n)
-    for name, steps in TERMINAL.items():
-        posix[f"terminal.{name}"] = lambda s=steps: Terminal().play(s)
-    for name, (acts, status) in STOPS.items():
-        posix[f"stopped.{name}"] = lambda a=acts, s=status: stopped_at_the_wait(a, s)
+    for name, steps in terminal_cases().items():
+        posix[f"terminal.{name}"] = lambda s=steps: (job() if s[0] == "job" else Terminal()).play(s)
     table.update({name: (run, False) for name, run in both.items()})
     table.update({name: (run, True) for name, run in posix.items()})
     return table

@@ -23,6 +23,11 @@ FOLDER = pathlib.Path(__file__).resolve().parent.parent / "tests" / "transcripts
 TOKEN = re.compile(rb'\s*(?:"((?:[^"\\]|\\.)*)"|@(\w+))')
 
 
+def unescape(literal):
+    """The bytes of a C-escaped literal's text."""
+    return codecs.escape_decode(literal)[0]
+
+
 def tokens(line, texts, where):
     """The bytes of one line's literals and @texts."""
     out, pos = b"", 0
@@ -30,7 +35,7 @@ def tokens(line, texts, where):
         match = TOKEN.match(line, pos)
         if not match or (match[2] and match[2].decode() not in texts):
             sys.exit(f"{where}: cannot read {line[pos:].strip()[:20]!r}")
-        out += codecs.escape_decode(match[1])[0] if match[1] is not None else texts[match[2].decode()]
+        out += unescape(match[1]) if match[1] is not None else texts[match[2].decode()]
         pos = match.end()
     return out
 
