@@ -10,6 +10,8 @@ job of an interactive shell. Every wait has a time limit, so a program that hang
 PROGRAM with its ARGUMENTS starts the program (through an emulator, if any); --crlf reads its CR LF
 line ends as LF.
 """
+import contextlib
+import functools
 import os
 import random
 import re
@@ -34,13 +36,9 @@ FAILED = TEXT["invalid_inputs"] + TEXT["farewell"]
 COMMAND, CRLF = [], False
 
 
-class Fault(Exception):
-    pass
-
-
 def check(condition, message):
     if not condition:
-        raise Fault(message)
+        raise AssertionError(message)
 
 
 def eventually(done, what, limit=LIMIT):
@@ -77,8 +75,7 @@ class Piped:
     def send(self, data):
         try:
             self.proc.stdin.write(data)
-            self.proc.stdin.flush()
-            return True
+            return self.proc.stdin.flush() or True
         except BrokenPipeError:
             return False
 
@@ -187,11 +184,9 @@ def nonblocking_pipes():
 
 def state(pid):
     """The state letter of /proc: S asleep, T stopped, Z ended; empty when the process is gone."""
-    try:
-        with open(f"/proc/{pid}/stat") as stat:
-            return stat.read().rsplit(")", 1)[1].split()[0]
-    except FileNotFoundError:
-        return ""
+    with contextlib.suppress(FileNotFoundError), open(f"/proc/{pid}/stat") as stat:
+        return stat.read().rsplit(")", 1)[1].split()[0]
+    return ""
 
 
 def asleep(pids):
@@ -206,18 +201,15 @@ def members(group):
 
 # ---- at a terminal ------------------------------------------------------------------------------
 
-def default_signals():
-    signal.signal(signal.SIGPIPE, signal.SIG_DFL)  # as a shell starts a command; Python ignores it
-
-
 class Terminal:
     """A new pseudo-terminal with `argv` (by default the program) in its foreground; the test
     holds the terminal's own side too, for its settings and for what is left unread on it."""
 
     def __init__(self, argv=None, **options):
         argv, self.screen = argv or COMMAND, b""
-        self.child = pexpect.spawn(argv[0], argv[1:], timeout=LIMIT, preexec_fn=default_signals,
-                                   **options)
+        # SIGPIPE at its default, as a shell starts a command: Python ignores it.
+        self.child = pexpect.spawn(argv[0], argv[1:], timeout=LIMIT, **options, preexec_fn=lambda:
+                                   signal.signal(signal.SIGPIPE, signal.SIG_DFL))
         self.tty = os.open(os.readlink(f"/proc/{self.child.pid}/fd/2"), os.O_RDWR | os.O_NOCTTY)
         self.original = self.settings()
 
@@ -229,26 +221,21 @@ class Terminal:
         try:
             self.child.expect_exact(text, timeout=limit)
         except (pexpect.TIMEOUT, pexpect.EOF):
-            raise Fault(f"never showed {text!r}; the screen ends {self.child.before[-150:]!r}")
+            check(False, f"never showed {text!r}; the screen ends {self.child.before[-150:]!r}")
         self.screen += self.child.before + self.child.after
         return self.child.before
 
+    # The key wait's mode: no echo, no line editing, and no signal keys, unlike the shell's.
     def raw(self):
-        """In the key wait's mode: no echo, no line editing, no signal keys (which a shell's line
-        editor keeps)."""
         return self.settings()[0] & (termios.ECHO | termios.ICANON | termios.ISIG) == 0
 
     def status(self, limit=LIMIT):
         """The status as a shell reports it: 128 + the signal that ended the program."""
-        deadline = time.monotonic() + limit
-        while self.child.isalive():
-            if time.monotonic() > deadline:
-                self.child.kill(signal.SIGKILL)
-                raise Fault(f"still running after {limit} s")
-            try:
+        def ended():
+            with contextlib.suppress(pexpect.TIMEOUT, pexpect.EOF, OSError, ValueError):
                 self.screen += self.child.read_nonblocking(4096, 0.05)
-            except (pexpect.TIMEOUT, pexpect.EOF, OSError, ValueError):
-                pass
+            return not self.child.isalive()
+        eventually(ended, f"still running after {limit} s", limit)
         code = self.child.signalstatus
         return self.child.exitstatus if code is None else 128 + code
 
@@ -279,7 +266,8 @@ class Terminal:
         """Plays the steps of tests/terminal_cases.txt (bytes, words and their arguments)."""
         steps = iter(steps)
         for step in steps:
-            arg = next(steps) if step in ("see", "shown", "pause", "kill", "status", "result") else None
+            arg = next(steps) if step in ("see", "shown", "screen", "pause", "kill", "status",
+                                          "result") else None
             if isinstance(step, bytes):
                 self.child.send(step)
             elif step == "see":
@@ -295,6 +283,10 @@ class Terminal:
                 check(got == (0 if arg == "quickly" else int(arg)), f"status {got}, not {arg}")
             elif step == "stop":
                 self.stop()
+            elif step == "noecho":
+                attributes = termios.tcgetattr(self.tty)
+                attributes[3] &= ~termios.ECHO
+                termios.tcsetattr(self.tty, termios.TCSANOW, attributes)
             elif step == "result":
                 eventually(lambda: os.path.getsize(self.result), "never ended")
                 with open(self.result) as result:
@@ -308,7 +300,12 @@ class Terminal:
                 check({"kept": lambda: self.settings() == self.original,
                        "clean": lambda: self.left() == b"",
                        "alive": self.child.isalive,
-                       "shown": lambda: arg in self.screen}[step](), f"not {step} {arg or ''}")
+                       "shown": lambda: arg in self.screen,
+                       "screen": lambda: self.screen.replace(b"\r\n", b"\n") == arg}[step](),
+                      f"not {step} {arg or ''}; the screen: {self.screen!r}")
+
+
+LITERAL_OR_WORD = rb'"((?:[^"\\]|\\.)*)"|(\S+)'
 
 
 def terminal_cases():
@@ -316,7 +313,7 @@ def terminal_cases():
     path = os.path.join(os.path.dirname(os.path.abspath(__file__)), "terminal_cases.txt")
     with open(path, "rb") as lines:
         return {name.decode(): [transcript.unescape(literal) if literal else word.decode()
-                                for literal, word in re.findall(rb'"((?:[^"\\]|\\.)*)"|(\S+)', rest)]
+                                for literal, word in re.findall(LITERAL_OR_WORD, rest)]
                 for name, rest in (line.split(b":", 1) for line in lines if line[:1].isalpha())}
 
 
@@ -329,17 +326,12 @@ def with_answers(answers, shell, steps):
 
 
 def ended_at_a_terminal(name):
-    """A session typed at a terminal without echo, where Ctrl-D ends the input."""
-    term = Terminal()
-    no_echo = termios.tcgetattr(term.tty)
-    no_echo[3] &= ~termios.ECHO
-    termios.tcsetattr(term.tty, termios.TCSANOW, no_echo)
+    """A session typed at a terminal without echo, where Ctrl-D ends the input. What was typed
+    after the end is discarded when the wait begins; had the terminal passed it on only later, it
+    was the key."""
     typed, expected = transcript.joined(transcript.session(name, transcript.FOLDER / "terminal"))
-    term.play([typed, "see", b"Press any key"])
-    check(term.screen.replace(b"\r\n", b"\n") == expected, f"screen: {term.screen!r}")
-    # What was typed after the end is discarded when the wait begins; had the terminal passed it
-    # on only later, it was the key.
-    term.play(["wait", b"k", "status", "0"])
+    Terminal().play(["noecho", typed, "see", b"Press any key", "screen", expected, "wait", b"k",
+                     "status", "0"])
 
 
 def without_a_terminal(on_a_terminal):
@@ -381,9 +373,7 @@ def in_the_foreground(command):
     settings restored."""
     term = shell(command + KEPT)
     term.play(["see", b"Enter your Choice: "])
-    shell_group = os.getpgid(term.child.pid)
-    eventually(lambda: os.tcgetpgrp(term.child.child_fd) != shell_group, "not in the foreground")
-    asleep(members(os.tcgetpgrp(term.child.child_fd)))
+    asleep(members(os.tcgetpgrp(term.child.child_fd)))  # the job's group, once it has asked
     term.play([b"exit\n", "see", b"\n THANK YOU, for using this application.\r\n\r\n Press any key",
                "wait", b"k"])
     check(b"continueouly" not in term.screen, "invalid inputs where none were typed")
@@ -396,14 +386,14 @@ NONBLOCKING = (shlex.quote(sys.executable) + " -c 'import os, sys; os.set_blocki
                " os.set_blocking(1, False); os.execvp(sys.argv[1], sys.argv[1:])' {}")
 
 
+POSIX_ONLY = ("nonblocking", "terminal.", "no_terminal.")  # what Windows has no part in
+
+
 def cases():
-    """Name: (run, POSIX only)."""
-    table = {}
-    for name in transcript.names():
-        table[f"file.{name}"] = (lambda n=name: ends_well(*transcript.joined(transcript.session(n))),
-                                 False)
-        table[f"pipe.{name}"] = (lambda n=name: answered_word_by_word(n), False)
-    both = {
+    table = {f"{kind}.{name}": functools.partial(run, name) for name in transcript.names()
+             for kind, run in (("file", lambda n: ends_well(*transcript.joined(
+                 transcript.session(n)))), ("pipe", answered_word_by_word))}
+    table.update({
         "no_input.devnull": lambda: ends_well(b"", OPENING + FAILED, stdin=subprocess.DEVNULL),
         "no_input.closed": lambda: ends_well(b"", OPENING + FAILED, stdin=subprocess.DEVNULL,
                                              preexec_fn=lambda: os.close(0)),
@@ -416,8 +406,6 @@ def cases():
         "huge.many_calculations": lambda: huge(
             b"2 2 12 7 0 0 3 3 6 7 0 0 " * 100000 + b"exit\n",
             lambda out: out.endswith(TEXT["farewell"]) and TEXT["invalid_inputs"] not in out),
-    }
-    posix = {
         "nonblocking_pipes": nonblocking_pipes,
         "terminal.alone": lambda: in_the_foreground("{}"),
         "terminal.last_of_a_pipeline": lambda: in_the_foreground(": | {} < /dev/tty"),
@@ -433,30 +421,28 @@ def cases():
             ["see", b"Press any key", "wait", "alive", b" ", "status", "0"]),
         "no_terminal.output_to_a_pipe": lambda: without_a_terminal(False),
         "no_terminal.output_on_a_terminal": lambda: without_a_terminal(True),
-    }
+    })
     # `Shapecalc < answers > file` at a terminal: nobody saw the farewell, so no key is awaited.
     for output in "null", "full":
-        posix[f"terminal.output_to_dev{output}"] = lambda o=output: with_answers(
+        table[f"terminal.output_to_dev{output}"] = lambda o=output: with_answers(
             b"exit\n", f'exec "$@" < "$0" > /dev/{o}', ["status", "quickly"])
     for name in transcript.names(transcript.FOLDER / "terminal"):
-        posix[f"terminal.ended.{name}"] = lambda n=name: ended_at_a_terminal(n)
+        table[f"terminal.ended.{name}"] = functools.partial(ended_at_a_terminal, name)
     for name, steps in terminal_cases().items():
-        posix[f"terminal.{name}"] = lambda s=steps: (job() if s[0] == "job" else Terminal()).play(s)
-    table.update({name: (run, False) for name, run in both.items()})
-    table.update({name: (run, True) for name, run in posix.items()})
+        table[f"terminal.{name}"] = lambda s=steps: (job() if s[0] == "job" else Terminal()).play(s)
     return table
 
 
 def main(argv):
     global COMMAND, CRLF
     if argv[:1] == ["--list"]:
-        print("\n".join(n for n, (_, posix) in cases().items() if not posix or "--windows" not in argv))
-        return 0
+        windows = "--windows" in argv
+        return print("\n".join(n for n in cases() if not (windows and n.startswith(POSIX_ONLY))))
     CRLF = argv[0] == "--crlf"
     name, COMMAND = argv[CRLF], argv[CRLF + 1:]
     try:
-        cases()[name][0]()
-    except Fault as fault:
+        cases()[name]()
+    except AssertionError as fault:
         print(f"{name}: {fault}")
         return 1
     return 0
