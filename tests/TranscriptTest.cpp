@@ -9,7 +9,7 @@
 #include "Transcript.hpp"
 
 // Every session in the transcripts folder runs in-process on string streams (and, where the
-// platform can start the program, again as the real program: TranscriptProgramTest.cpp).
+// platform can start the program, again as the real program: tests/program_test.py).
 namespace {
 
 class Transcript : public testing::TestWithParam<std::string> {};
