@@ -35,10 +35,15 @@ using shapecalc::detail::call;
 #define FORMULA(f) Formula{#f, &call<&f>, Arity<decltype(&f)>::value},
 
 // The library functions, from the headings of the golden-vector file (tests/FormulaList.cmake),
-// and the frustum slant height the program derives.
+// and the program's own frustum arithmetic: the slant height and the surfaces derived through it.
 const Formula kFormulas[] = {
 #include "formulas.inc"
-    FORMULA(shapecalc::frustum_slant_height)};
+    // clang-format off
+    FORMULA(shapecalc::frustum_slant_height)
+    FORMULA(shapecalc::frustum_curved_surface)
+    FORMULA(shapecalc::frustum_total_surface)
+    // clang-format on
+};
 
 void PrintTo(const Formula& formula, std::ostream* out) {
     *out << formula.name;

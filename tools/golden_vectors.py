@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Golden vectors for every formula of Planix and Solidix and the front end's frustum slant height.
+"""Golden vectors for every formula of Planix and Solidix and the program's frustum arithmetic.
 
 Each formula is written here once more, independently of the C++ sources, as the documented
 expression. Python floats are IEEE-754 doubles and every operation is rounded to double before the
@@ -73,6 +73,10 @@ WRONG_CONSTANTS = {
     "TWO_THIRDS_PI": [44.0 / 21.0, (2.0 / 3.0) * math.pi],
 }
 
+SLANT = [("l", "sqrt(((r1 - r2) * (r1 - r2)) + (h * h))")]  # the program's, from the height
+WRONG_SLANTS = ["sqrt(((r2 - r1) * (r2 - r1)) + (h * h))",
+                "sqrt(((r1 + r2) * (r1 + r2)) + (h * h))",
+                "sqrt((((r1 * r1) - ((2.0 * r1) * r2)) + (r2 * r2)) + (h * h))"]
 HERON_ISOSCELES = ([("s", "((a + a) + b) / 2.0")], "sqrt((((s - a) * s) * (s - a)) * (s - b))")
 HERON_SCALENE = ([("s", "((a + b) + c) / 2.0")], "sqrt((((s - a) * s) * (s - b)) * (s - c))")
 
@@ -185,9 +189,21 @@ FORMULAS = {
         [((2,), 0.9428090415820635), ((1,), 0.11785113019775793)],
         ["(a * (a * a)) / (6.0 * sqrt(2.0))"]),
     "shapecalc::frustum_slant_height": (
-        "r1 r2 h", "sqrt(((r1 - r2) * (r1 - r2)) + (h * h))", {},
-        [((3, 4, 5), math.sqrt(26.0))],
-        []),
+        "r1 r2 h", SLANT[0][1], {}, [((3, 4, 5), math.sqrt(26.0))], []),
+    # The program's frustum surfaces: the slant height as above, then the library's formula. The
+    # wrong versions written out: the difference taken the other way, the radii added under the
+    # root, the square of the difference expanded, the height passed on as the slant height, the
+    # radii passed in the other order.
+    "shapecalc::frustum_curved_surface": (
+        "r1 r2 h", (SLANT, "(l * PI) * (r1 + r2)"), SOLIDIX_CONSTANTS,
+        [((2, 5, 4), 110.0), ((5, 2, 4), 110.0)],
+        [f"({root} * PI) * (r1 + r2)" for root in WRONG_SLANTS] + ["(h * PI) * (r1 + r2)"]),
+    "shapecalc::frustum_total_surface": (
+        "r1 r2 h", (SLANT, "(((r1 * r1) + ((r1 + r2) * l)) + (r2 * r2)) * PI"), SOLIDIX_CONSTANTS,
+        [((2, 5, 4), 64.0 * (22.0 / 7.0)), ((5, 2, 4), 64.0 * (22.0 / 7.0))],
+        [f"(((r1 * r1) + ((r1 + r2) * {root})) + (r2 * r2)) * PI" for root in WRONG_SLANTS]
+        + ["(((r1 * r1) + ((r1 + r2) * h)) + (r2 * r2)) * PI",
+           "(((r2 * r2) + ((r2 + r1) * l)) + (r1 * r1)) * PI"]),
 }
 
 OUTPUT = pathlib.Path(__file__).resolve().parent.parent / "tests" / "golden" / "formulas.txt"
@@ -452,7 +468,7 @@ def check_examples(formula):
 
 def render(formulas, report):
     lines = [
-        "# Golden vectors of the formula libraries and the frustum slant height.",
+        "# Golden vectors of the formula libraries and the program's frustum arithmetic.",
         "# Written by tools/golden_vectors.py from the documented formulas; do not edit by hand.",
         "# A line: function, its arguments in order, '=', the exact result. Every number is the",
         "# shortest decimal that reads back as the same double; nan matches any NaN.",

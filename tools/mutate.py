@@ -4,38 +4,173 @@ scratch copy of the tree, rebuilds, runs the whole suite, and reports the mutati
 test failed) or survived (every test passed). Exits 1 when any mutation survives or cannot be
 applied.
 
-    tools/mutate.py [--ci] [--match TEXT]... [--build-dir DIR] [--jobs N]
+    tools/mutate.py [--ci] [--match TEXT]... [--matrix] [--build-dir DIR] [--jobs N]
+    tools/mutate.py --generate [--sample N] [--seed S] [--list] [--match TEXT]...
 
---ci takes only the mutations marked @ci; --match only those whose "file: description" contains
-one of the given texts. The scratch build uses a packager's hostile flags
-(the `hostile` preset: -Ofast, -ffast-math, FMA contraction), so that the mutations of the
-project's own floating-point defences are caught too.
+--ci takes only the mutations marked @ci, then a fixed sample of the generated mutants; --match
+only those whose "file: description" (a generated mutant: its id) contains one of the given texts.
+--matrix runs the whole suite for each listed mutation and writes the tests that fail with it into
+tools/kill_matrix.txt (the entries of the other mutations stay as they are).
+
+--generate makes mutants by rule from the program's sources (the POSIX build's): a relational or
+equality operator turned into its neighbour (rel, eq), && and || swapped (logic), binary + and -
+swapped, += and -= too (arith; not ++ and --, which mostly make endless loops that only the time
+limit ends), an integer constant plus or minus one (const), true and false swapped (bool), a !
+removed (not), a one-line statement deleted (delete) and two neighbouring arguments of a call
+swapped (swap); never in comments, literals, preprocessor lines or static_assert. --list prints
+them and their counts. Each is rebuilt incrementally and meets first the tests that the kill matrix
+has failing for the listed mutations of its file, then the rest, up to the first failure. A mutant
+that does not compile is stillborn; one that compiles to the same objects is equivalent as it
+stands ("same code"); one that survives the tests fails the run unless
+tools/equivalent_mutants.txt gives its id with the reason it is equivalent.
+
+The scratch build uses a packager's hostile flags (the `hostile` preset: -Ofast, -ffast-math, FMA
+contraction), so that the mutations of the project's own floating-point defences are caught too.
 """
 
 import argparse
+import json
 import pathlib
+import random
+import re
 import shutil
 import subprocess
 import sys
 import time
 
 ROOT = pathlib.Path(__file__).resolve().parent.parent
+MATRIX = ROOT / "tools" / "kill_matrix.txt"
+EQUIVALENT = ROOT / "tools" / "equivalent_mutants.txt"
+CI_SAMPLE, CI_SEED = 30, 1  # the generated mutants CI runs beside the @ci ones
 
 
 def parse(path):
     """The mutations: (in CI's sample, file, description, old text, new text)."""
     mutations, current = [], None
-    for number, line in enumerate(path.read_text().splitlines(), 1):
+    for line in path.read_text().splitlines():
         if line.startswith("@"):
             tag, rest = line.split(" ", 1)
             file, description = rest.strip().split("  ", 1)
-            current = {"ci": tag == "@ci", "file": file, "what": description.strip(),
-                       "line": number}
+            current = {"ci": tag == "@ci", "file": file, "id": f"{file}: {description.strip()}"}
             mutations.append(current)
         elif line.startswith("- ") or line.startswith("+ ") or line == "+":
             key = "old" if line[0] == "-" else "new"
             current[key] = line[2:].replace("\\n", "\n")
     return mutations
+
+
+# ---- Mutants made by rule ----------------------------------------------------------------------
+
+# The program's sources as the POSIX build compiles them (only the Windows build has the others).
+SOURCES = sorted(f"Shapecalc/src/{p.name}" for p in (ROOT / "Shapecalc" / "src").iterdir()
+                 if p.suffix in (".cpp", ".hpp") and not p.name.startswith(("ConsoleWindows.",
+                                                                            "ConsoleKey.")))
+FLIP = {"<": "<=", "<=": "<", ">": ">=", ">=": ">", "==": "!=", "!=": "==", "&&": "||", "||": "&&",
+        "+": "-", "-": "+", "+=": "-=", "-=": "+=", "true": "false", "false": "true"}
+RULE = {op: rule for rule, ops in (("rel", "< <= > >="), ("eq", "== !="), ("logic", "&& ||"),
+                                   ("arith", "+ - += -="), ("bool", "true false"))
+        for op in ops.split()}
+# Comments and preprocessor lines are dropped; literals are kept whole, never mutated.
+TOKEN = re.compile(r"""(?P<skip>//[^\n]*|/\*.*?\*/|^[ \t]*\#(?:\\\n|[^\n])*)
+    |(?P<str>R"([^(\s]*)\(.*?\)\3"|"(?:\\.|[^"\\\n])*"|'(?:\\.|[^'\\\n])*')
+    |(?P<num>\.?\d(?:[eEpP][+-]|[\w.'])*)|(?P<word>[A-Za-z_]\w*)
+    |(?P<op><<=|>>=|->|::|<=|>=|==|!=|&&|\|\||\+\+|--|\+=|-=|<<|>>|\.\.\.|\S)""",
+                   re.S | re.M | re.X)
+KEYWORDS = {"return", "case", "else", "throw", "new", "delete", "do"}  # words before an expression
+NOT_CALLED = {"if", "for", "while", "switch", "sizeof", "alignof", "decltype", "noexcept", "catch"}
+NOT_DELETED = {"if", "for", "while", "switch", "do", "else", "case", "default", "using", "try"}
+# A statement that declares (deleting it would leave its name undeclared), and a parameter
+# (the parentheses belong to a function's or a constructor's definition, not a call).
+DECLARATION = re.compile(r"(?:(?:const|constexpr|static|volatile|struct|unsigned|signed)\s+)*"
+                         r"[A-Za-z_][\w:]*(?:<[^;]*>)?[\s*&]+[A-Za-z_]\w*\s*"
+                         r"(?:\[[^;]*\]\s*)*[=({;]")
+PARAMETER = re.compile(r"(?!sizeof\b)(?:[A-Za-z_][\w:]*(?:<.*>)?\s*[*&]*\s+)+[*&]*[A-Za-z_]\w*")
+
+
+def generate(name):
+    """The mutants of one source file, in the order of the text."""
+    text = (ROOT / name).read_text()
+    toks = [(m.lastgroup, m.group(), m.start(), m.end()) for m in TOKEN.finditer(text)
+            if m.lastgroup != "skip"]
+    line = [text.count("\n", 0, tok[2]) + 1 for tok in toks] + [0]
+    pair, stack, angle, code, out, seen = {}, [], {}, [], [], {}
+    for i, tok in enumerate(toks):
+        if tok[1] in ("(", "[", "{"):
+            stack.append(i)
+        elif tok[1] in (")", "]", "}"):
+            pair[i] = stack.pop()
+            pair[pair[i]] = i
+    for i, tok in enumerate(toks):  # a template's < follows a name and meets its > before an end
+        depth, j = 0, i + 1
+        while tok[1] == "<" and toks[i - 1][0] == "word" and toks[j][1] not in (
+                ";", "{", "}", ")", "]", "&&", "||"):
+            depth += {"<": 1, ">": -1, ">>": -2}.get(toks[j][1], 0)
+            if depth < 0:
+                angle[i], angle[j] = j, i
+                break
+            j = (pair[j] if toks[j][1] in ("(", "[") else j) + 1
+    extent = {}  # each line's code: from its first token to its last
+    for tok, n in zip(toks, line):
+        extent[n] = (extent[n][0] if n in extent else tok[2], tok[3])
+
+    def add(rule, first, last, new, what):
+        code = " ".join(text[slice(*extent[line[first]])].split())
+        k = seen[rule, code] = seen.get((rule, code), -1) + 1
+        column = toks[first][2] - text.rfind("\n", 0, toks[first][2])
+        out.append({"file": name, "start": toks[first][2], "end": toks[last][3], "new": new,
+                    "id": f"{name} {rule} {k} {code}", "what": f"{line[first]}:{column} {what}"})
+
+    skip = -1
+    for i, (kind, t, start, _) in enumerate(toks):
+        prev = toks[i - 1][1] if i else ""
+        if t == "{":  # what the braces hold: 2 a function's body, 1 a block, 0 no statements
+            inside = bool(code) and code[-1] > 0
+            code.append(2 if not inside and prev in (")", "const", "noexcept") else int(
+                prev in (")", "else", "do") or inside and prev in (";", "{", "}")))
+        elif t == "}":
+            code.pop()
+        skip = pair[i + 1] if t == "static_assert" else skip
+        if i <= skip:
+            continue
+        if t in RULE and i not in angle and (len(t) == 2 or RULE[t] != "arith" or prev in (
+                ")", "]") or toks[i - 1][0] in ("num", "word") and prev not in KEYWORDS):
+            add(RULE[t], i, i, FLIP[t], f"{t} -> {FLIP[t]}")
+        elif kind == "num" and re.fullmatch(r"(0[xX][\da-fA-F']+|\d[\d']*)[uUlL]*", t):
+            digits = t.rstrip("uUlL").replace("'", "")
+            hexa = digits[:2] in ("0x", "0X")
+            for value in (int(digits, 16 if hexa else 10) + d for d in (1, -1)):
+                new = f"({value})" if value < 0 else hex(value) if hexa else str(value)
+                add("const", i, i, new + t.lstrip("0123456789abcdefABCDEFxX'"), f"{t} -> {new}")
+        elif t == "!":
+            add("not", i, i, "", "! removed")
+        end = i
+        while end < len(toks) - 1 and toks[end][1] not in (";", "{", "}"):
+            end = pair.get(end, end) + 1 if toks[end][1] in ("(", "[") else end + 1
+        if (code and code[-1] and (prev in (";", "{", "}", "else") or prev == ")" and toks[
+                pair[i - 1] - 1][1] in ("if", "for", "while")) and toks[end][1] == ";"
+                and line[i - 1] < line[i] == line[end] < line[end + 1] and t not in NOT_DELETED
+                and (t in KEYWORDS or not DECLARATION.match(text[start:toks[end][3]]))
+                and not (t == "return" and toks[i + 1][1] != ";" and code[-1] == 2
+                         and toks[end + 1][1] == "}")):  # a function's last return
+            add("delete", i, end, "{}", "statement deleted")
+        if t == "(" and (toks[i - 1][0] == "word" and prev not in NOT_CALLED or prev == ">"
+                         and i - 1 in angle) and not PARAMETER.fullmatch(  # a function's own
+                text[toks[i + 1][2]:toks[pair[i] - 1][3]].split(",")[0].strip()):
+            args, j = [[i + 1, i]], i + 1
+            while j < pair[i]:
+                if toks[j][1] == ",":
+                    args.append([j + 1, j])
+                else:
+                    args[-1][1] = j = pair[j] if toks[j][1] in ("(", "[", "{") else max(
+                        j, angle.get(j, j))
+                j += 1
+            for (a1, b1), (a2, b2) in zip(args, args[1:]):
+                first, second = (text[toks[a][2]:toks[b][3]] for a, b in ((a1, b1), (a2, b2)))
+                if first != second:
+                    add("swap", a1, b2, second + text[toks[b1][3]:toks[a2][2]] + first,
+                        f"{first} <-> {second}")
+    return out
+
 
 
 def run(command, cwd, log):
@@ -45,18 +180,44 @@ def run(command, cwd, log):
         return subprocess.run(command, cwd=cwd, stdout=out, stderr=subprocess.STDOUT).returncode
 
 
+def short(name):
+    return name.split("  # ")[0]  # GoogleTest's discovered names end in "  # GetParam() = ..."
+
+
+def read(path):
+    """The entries of a data file: its lines that are neither blank, comments nor indented."""
+    lines = path.read_text().splitlines() if path.exists() else []
+    return [line for line in lines if line.strip() and line[0] not in "# \t"]
+
+
 def main():
     parser = argparse.ArgumentParser()
-    parser.add_argument("--ci", action="store_true")
+    for flag in ("--ci", "--matrix", "--generate", "--list"):
+        parser.add_argument(flag, action="store_true")
     parser.add_argument("--match", action="append", default=[])
+    parser.add_argument("--sample", type=int)
+    parser.add_argument("--seed", type=int, default=1)
     parser.add_argument("--build-dir", default=str(ROOT / "build" / "mutate"))
     parser.add_argument("--jobs", default="2")
     args = parser.parse_args()
 
-    mutations = [m for m in parse(ROOT / "tools" / "mutations.txt") if m["ci"] or not args.ci]
-    if args.match:
-        mutations = [m for m in mutations
-                     if any(text in f"{m['file']}: {m['what']}" for text in args.match)]
+    every = parse(ROOT / "tools" / "mutations.txt")
+    listed = [] if args.generate else [m for m in every if m["ci"] or not args.ci]
+    generated = [m for name in SOURCES for m in generate(name)] if args.generate or args.ci else []
+    total = len(generated)
+    listed, generated = ([m for m in ms if any(text in m["id"] for text in args.match)]
+                         if args.match else ms for ms in (listed, generated))
+    sample, seed = (CI_SAMPLE, CI_SEED) if args.ci else (args.sample, args.seed)
+    if sample is not None and sample < len(generated):
+        picked = set(map(id, random.Random(seed).sample(generated, sample)))
+        generated = [m for m in generated if id(m) in picked]
+    if args.list:
+        print("".join(f"{m['id']}  [{m['what']}]\n" for m in generated), end="")
+        for key in (0, 1):  # by file, by rule
+            keys = [m["id"].split()[key] for m in generated]
+            print(", ".join(f"{k} {keys.count(k)}" for k in sorted(set(keys))))
+        return print(f"{len(generated)} of the {total} generated mutants")
+
     scratch = pathlib.Path(args.build_dir).resolve()  # cmake -S runs inside the copy
     source, build, log = scratch / "src", scratch / "build", scratch / "mutate.log"
     shutil.rmtree(scratch, ignore_errors=True)
@@ -68,33 +229,86 @@ def main():
         (source / name).parent.mkdir(parents=True, exist_ok=True)
         shutil.copy2(ROOT / name, source / name)
 
-    ctest = ["ctest", "--test-dir", str(build), "-j", args.jobs, "--timeout", "60",
-             "--stop-on-failure"]
+    ctest = ["ctest", "--test-dir", str(build), "-j", args.jobs, "--timeout", "60"]
+    make = ["cmake", "--build", str(build), "-j", args.jobs]
     if (run(["cmake", "--preset", "hostile", "-B", str(build)], source, log)
-            or run(["cmake", "--build", str(build)], source, log) or run(ctest, source, log)):
+            or run(make, source, log) or run(ctest + ["--stop-on-failure"], source, log)):
         sys.exit(f"the unchanged tree does not build or pass its tests: see {log}")
+    names = [short(t["name"]) for t in json.loads(subprocess.run(
+        ctest + ["--show-only=json-v1"], check=True, capture_output=True).stdout)["tests"]]
+    failed_log = build / "Testing" / "Temporary" / "LastTestsFailed.log"
+    objects = lambda name: [o.read_bytes() for o in sorted(build.rglob(name.split("/")[-1] + ".o"))]
+    unchanged = {name: objects(name) for name in SOURCES}  # a source's compiled objects
+    # The kill matrix: "file: description" of each listed mutation, then the tests it fails.
+    matrix = {line.split("\t")[0]: line.split("\t")[1:] for line in read(MATRIX)}
+    equivalents = set(read(EQUIVALENT))  # each id, with its reason on the indented lines below
 
-    failures = 0
-    print(f"{'result':<10} {'seconds':>7}  mutation")
-    for m in mutations:
+    def tests(numbers):
+        """Runs these tests (by number; None: all) up to the first failure; true if one fails."""
+        chosen = ["-I", "0,0,0," + ",".join(map(str, numbers))] if numbers else []
+        return numbers != [] and run(ctest + ["--stop-on-failure"] + chosen, source, log) != 0
+
+    def mutate(m, test):
         path = source / m["file"]
         original = path.read_text()
-        started = time.monotonic()
-        if original.count(m["old"]) != 1:
-            result = "NOT FOUND"
-        else:
-            path.write_text(original.replace(m["old"], m["new"]))
-            if run(["cmake", "--build", str(build)], source, log):
-                result = "NO BUILD"
-            else:
-                result = "killed" if run(ctest, source, log) else "SURVIVED"
+        if "old" in m and original.count(m["old"]) != 1:
+            return "NOT FOUND"
+        path.write_text(original.replace(m["old"], m["new"]) if "old" in m
+                        else original[:m["start"]] + m["new"] + original[m["end"]:])
+        try:
+            if run(make, source, log):
+                return "NO BUILD" if "old" in m else "stillborn"
+            return test(m)
+        finally:
             path.write_text(original)
-        failures += result != "killed"
-        print(f"{result:<10} {time.monotonic() - started:7.1f}  {m['file']}: {m['what']}",
-              flush=True)
-    run(["cmake", "--build", str(build)], source, log)  # leave the scratch build unchanged
-    print(f"{len(mutations) - failures} of {len(mutations)} mutations killed")
-    sys.exit(1 if failures else 0)
+
+    def whole_suite(m):
+        if not args.matrix:
+            return "killed" if tests(None) else "SURVIVED"
+        failed_log.unlink(missing_ok=True)
+        run(ctest, source, log)
+        lines = failed_log.read_text().splitlines() if failed_log.exists() else []
+        matrix[m["id"]] = sorted({short(ln.split(":", 1)[1]) for ln in lines})
+        return "killed" if lines else "SURVIVED"
+
+    def likely_first(m):
+        if objects(m["file"]) == unchanged[m["file"]] != []:
+            return "same code"  # compiled to the same objects: equivalent, whatever the tests
+        likely = {t for key, failing in matrix.items() if key.startswith(m["file"] + ":")
+                  for t in failing}
+        first = [n for n, name in enumerate(names, 1) if name in likely]
+        if tests(first) or tests([n for n in range(1, len(names) + 1) if n not in first]
+                                 if first else None):
+            return "killed"
+        return "equivalent" if m["id"] in equivalents else "SURVIVED"
+
+    started, failed = time.monotonic(), 0
+    print(f"{'result':<10} {'seconds':>7}  mutation")
+    for mutations, test in ((listed, whole_suite), (generated, likely_first)):
+        counts = dict.fromkeys(("stillborn", "same code", "killed", "equivalent", "SURVIVED"), 0)
+        for m in mutations:
+            begun, result = time.monotonic(), mutate(m, test)
+            counts[result] = counts.get(result, 0) + 1
+            failed += result in ("SURVIVED", "NOT FOUND", "NO BUILD")
+            print(f"{result:<10} {time.monotonic() - begun:7.1f}  {m['id']}"
+                  + (f"  [{m['what']}]" if test is likely_first else ""), flush=True)
+        if mutations:
+            print(f"{counts['killed']} of {len(mutations)} listed mutations killed"
+                  if test is whole_suite else f"{total} generated, {len(mutations)} run: "
+                  + ", ".join(f"{n} {r.lower()}" for r, n in counts.items()))
+    run(make, source, log)  # leave the scratch build unchanged
+    if args.matrix:
+        MATRIX.write_text(MATRIX_HEADER + "".join("\t".join([m["id"]] + matrix[m["id"]]) + "\n"
+                                                  for m in every if m["id"] in matrix))
+    print(f"{time.monotonic() - started:.0f} s in all")
+    sys.exit(1 if failed else 0)
+
+
+MATRIX_HEADER = """\
+# Which tests fail with each mutation of tools/mutations.txt: its "file: description", then each
+# failing test's name after a tab. Written by tools/mutate.py --matrix (with --match: only those
+# entries); --generate runs a mutant of a file against the tests named here for that file first.
+"""
 
 
 if __name__ == "__main__":
