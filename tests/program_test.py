@@ -72,12 +72,10 @@ class Piped:
                 self.closed = not chunk
         return not done or done(self.output())
 
-    def send(self, data):
-        try:
-            self.proc.stdin.write(data)
-            return self.proc.stdin.flush() or True
-        except BrokenPipeError:
-            return False
+    def send(self, data):  # false once the program has gone
+        with contextlib.suppress(BrokenPipeError):
+            return self.proc.stdin.write(data) and self.proc.stdin.flush() is None
+        return False
 
     def finish(self, close=True):
         """Reads to the end and checks status 0; returns the peak memory in KiB."""
@@ -171,8 +169,7 @@ def nonblocking_pipes():
     for fd in to_read, to_write:
         os.set_blocking(fd, False)
     program = Piped(stdin=to_read, stdout=to_write)
-    os.close(to_read)
-    os.close(to_write)
+    list(map(os.close, (to_read, to_write)))  # the program's ends
     program.fd, program.closed = from_program, False
     program.proc.stdin = os.fdopen(to_program, "wb")
     check(program.read_until(lambda out: out == OPENING), f"no opening: {program.output()!r}")
@@ -293,8 +290,7 @@ class Terminal:
                     got = result.read().strip()
                 check(got == arg, f"status {got}, not {arg}")
             elif step == "hangup":
-                os.close(self.child.child_fd)
-                os.close(self.tty)
+                list(map(os.close, (self.child.child_fd, self.tty)))
                 self.child.child_fd, self.tty = -1, -1
             elif step != "job":
                 check({"kept": lambda: self.settings() == self.original,
