@@ -29,7 +29,7 @@ import pexpect
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tools"))
 import transcript  # noqa: E402
 
-LIMIT, QUICK = 30, 5  # seconds: for anything, and for a program that must not wait for a key
+LIMIT, QUICK = 30, 10  # seconds: for anything, and for a program that must not wait for a key
 TEXT = transcript.texts()
 OPENING = TEXT["start"] + TEXT["top_menu"] + TEXT["top_prompt"]
 FAILED = TEXT["invalid_inputs"] + TEXT["farewell"]
