@@ -207,7 +207,10 @@ class Terminal:
         # SIGPIPE at its default, as a shell starts a command: Python ignores it.
         self.child = pexpect.spawn(argv[0], argv[1:], timeout=LIMIT, **options, preexec_fn=lambda:
                                    signal.signal(signal.SIGPIPE, signal.SIG_DFL))
-        self.tty = os.open(os.readlink(f"/proc/{self.child.pid}/fd/2"), os.O_RDWR | os.O_NOCTTY)
+        # The terminal's own side, by the number of the test's side: the program may have ended.
+        with open(f"/proc/self/fdinfo/{self.child.child_fd}") as info:
+            pts = re.search(r"tty-index:\s*(\d+)", info.read())[1]
+        self.tty = os.open(f"/dev/pts/{pts}", os.O_RDWR | os.O_NOCTTY)
         self.original = self.settings()
 
     def settings(self):
