@@ -263,8 +263,9 @@ def main():
             path.write_text(original)
 
     def whole_suite(m):
-        if not args.matrix:
-            return "killed" if tests(None) else "SURVIVED"
+        if not args.matrix:  # the tests the matrix has failing with it first, then all
+            first = [n for n, name in enumerate(names, 1) if name in matrix.get(m["id"], ())]
+            return "killed" if (first and tests(first)) or tests(None) else "SURVIVED"
         failed_log.unlink(missing_ok=True)
         run(ctest, source, log)
         lines = failed_log.read_text().splitlines() if failed_log.exists() else []
