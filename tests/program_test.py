@@ -95,7 +95,7 @@ def from_file(data, **options):
     with tempfile.TemporaryFile() as file:
         file.write(data)
         file.seek(0)
-        program = Piped(**dict(dict(stdin=file), **options))
+        program = Piped(**{"stdin": file, **options})
         return program, program.finish()
 
 
@@ -304,15 +304,12 @@ class Terminal:
                       f"not {step} {arg or ''}; the screen: {self.screen!r}")
 
 
-LITERAL_OR_WORD = rb'"((?:[^"\\]|\\.)*)"|(\S+)'
-
-
 def terminal_cases():
     """The cases of tests/terminal_cases.txt: name and steps."""
     path = os.path.join(os.path.dirname(os.path.abspath(__file__)), "terminal_cases.txt")
     with open(path, "rb") as lines:
-        return {name.decode(): [transcript.unescape(literal) if literal else word.decode()
-                                for literal, word in re.findall(LITERAL_OR_WORD, rest)]
+        return {name.decode(): [transcript.unescape(literal) if literal else word.decode() for
+                                literal, word in re.findall(transcript.LITERAL + rb"|(\S+)", rest)]
                 for name, rest in (line.split(b":", 1) for line in lines if line[:1].isalpha())}
 
 

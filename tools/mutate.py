@@ -40,6 +40,11 @@ import time
 
 ROOT = pathlib.Path(__file__).resolve().parent.parent
 MATRIX = ROOT / "tools" / "kill_matrix.txt"
+MATRIX_HEADER = """\
+# Which tests fail with each mutation of tools/mutations.txt: its "file: description", then each
+# failing test's name after a tab. Written by tools/mutate.py --matrix (with --match: only those
+# entries); --generate runs a mutant of a file against the tests named here for that file first.
+"""
 EQUIVALENT = ROOT / "tools" / "equivalent_mutants.txt"
 CI_SAMPLE, CI_SEED = 30, 1  # the generated mutants CI runs beside the @ci ones
 
@@ -262,10 +267,15 @@ def main():
         finally:
             path.write_text(original)
 
+    def killed(likely):
+        """The tests named in `likely` first, then the others, up to the first failure."""
+        first = [n for n, name in enumerate(names, 1) if name in likely]
+        return tests(first) or tests([n for n in range(1, len(names) + 1) if n not in first]
+                                     if first else None)
+
     def whole_suite(m):
-        if not args.matrix:  # the tests the matrix has failing with it first, then all
-            first = [n for n, name in enumerate(names, 1) if name in matrix.get(m["id"], ())]
-            return "killed" if (first and tests(first)) or tests(None) else "SURVIVED"
+        if not args.matrix:  # the tests the matrix has failing with it first
+            return "killed" if killed(matrix.get(m["id"], ())) else "SURVIVED"
         failed_log.unlink(missing_ok=True)
         run(ctest, source, log)
         lines = failed_log.read_text().splitlines() if failed_log.exists() else []
@@ -275,11 +285,8 @@ def main():
     def likely_first(m):
         if objects(m["file"]) == unchanged[m["file"]] != []:
             return "same code"  # compiled to the same objects: equivalent, whatever the tests
-        likely = {t for key, failing in matrix.items() if key.startswith(m["file"] + ":")
-                  for t in failing}
-        first = [n for n, name in enumerate(names, 1) if name in likely]
-        if tests(first) or tests([n for n in range(1, len(names) + 1) if n not in first]
-                                 if first else None):
+        if killed({t for key, failing in matrix.items() if key.startswith(m["file"] + ":")
+                   for t in failing}):
             return "killed"
         return "equivalent" if m["id"] in equivalents else "SURVIVED"
 
@@ -303,13 +310,6 @@ def main():
                                                   for m in every if m["id"] in matrix))
     print(f"{time.monotonic() - started:.0f} s in all")
     sys.exit(1 if failed else 0)
-
-
-MATRIX_HEADER = """\
-# Which tests fail with each mutation of tools/mutations.txt: its "file: description", then each
-# failing test's name after a tab. Written by tools/mutate.py --matrix (with --match: only those
-# entries); --generate runs a mutant of a file against the tests named here for that file first.
-"""
 
 
 if __name__ == "__main__":

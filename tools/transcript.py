@@ -20,7 +20,8 @@ import re
 import sys
 
 FOLDER = pathlib.Path(__file__).resolve().parent.parent / "tests" / "transcripts"
-TOKEN = re.compile(rb'\s*(?:"((?:[^"\\]|\\.)*)"|@(\w+))')
+LITERAL = rb'"((?:[^"\\]|\\.)*)"'  # a C-escaped literal, its text the group
+TOKEN = re.compile(rb"\s*(?:" + LITERAL + rb"|@(\w+))")
 
 
 def unescape(literal):
