@@ -34,8 +34,7 @@ extern "C" void note_signal(int signal) {
 // and the read that follows a wait that found a byte is never interrupted, since they are blocked
 // again by then.
 bool read_byte(int fd, int timeout_ms, const sigset_t& waiting_mask, unsigned char& byte) {
-    fd_set readable;
-    FD_ZERO(&readable);
+    fd_set readable{};  // every bit clear, as FD_ZERO leaves it
     FD_SET(fd, &readable);
     timespec limit{timeout_ms / 1000, (timeout_ms % 1000) * 1000000L};
     return ::pselect(fd + 1, &readable, nullptr, nullptr, timeout_ms < 0 ? nullptr : &limit,
@@ -116,8 +115,12 @@ void wait_for_key() {
     note.sa_handler = note_signal;  // no SA_RESTART: a signal ends the wait's pselect
     sigemptyset(&note.sa_mask);
     struct sigaction previous[std::size(kWatched)];
-    for (std::size_t i = 0; i < std::size(kWatched); ++i)
+    for (std::size_t i = 0; i < std::size(kWatched); ++i) {
         ::sigaction(kWatched[i], &note, &previous[i]);
+        // One ignored when the program started (nohup, trap '' TERM) stays ignored.
+        if (previous[i].sa_handler == SIG_IGN)
+            ::sigaction(kWatched[i], &previous[i], nullptr);
+    }
 
     for (;;) {
         g_caught = 0;
@@ -155,7 +158,7 @@ void wait_for_key() {
     sigset_t hangup;
     sigemptyset(&hangup);
     sigaddset(&hangup, SIGHUP);
-    const timespec now{0, 0};
+    const timespec now{};  // no waiting: only what is pending
     while (::sigtimedwait(&hangup, nullptr, &now) == SIGHUP) {
     }
     for (std::size_t i = 0; i < std::size(kWatched); ++i)

@@ -23,8 +23,7 @@ int main() {
     std::istream input(&input_buffer);
     std::ostream output(&output_buffer);
 
-    shapecalc::Dialogue(input, output).run();
-    output.flush();
+    shapecalc::Dialogue(input, output).run();  // flushes its closing lines
     if (output) {  // a farewell nobody could see asks for no key
         shapecalc::wait_for_key();
     }
