@@ -24,7 +24,7 @@ int main() {
     std::ostream output(&output_buffer);
 
     shapecalc::Dialogue(input, output).run();  // flushes its closing lines
-    if (output) {  // a farewell nobody could see asks for no key
+    if (output) {                              // a farewell nobody could see asks for no key
         shapecalc::wait_for_key();
     }
     return 0;
