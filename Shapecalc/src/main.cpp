@@ -23,8 +23,9 @@ int main() {
     std::istream input(&input_buffer);
     std::ostream output(&output_buffer);
 
-    shapecalc::Dialogue(input, output).run();  // flushes its closing lines
-    if (output) {                              // a farewell nobody could see asks for no key
+    shapecalc::Dialogue(input, output).run();  // which flushes its closing lines itself
+    // A farewell nobody could see asks for no key.
+    if (output) {
         shapecalc::wait_for_key();
     }
     return 0;
