@@ -10,6 +10,7 @@ job of an interactive shell. Every wait has a time limit, so a program that hang
 PROGRAM with its ARGUMENTS starts the program (through an emulator, if any); --crlf reads its CR LF
 line ends as LF.
 """
+import atexit
 import contextlib
 import functools
 import os
@@ -30,14 +31,12 @@ sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."
 import transcript  # noqa: E402
 
 # Seconds: for anything, and for a program that must not wait for a key. A mutation run, whose
-# mutants often hold a prompt back, sets a shorter limit that is still three times the slowest case.
-LIMIT = float(os.environ.get("SHAPECALC_TEST_LIMIT", 30))
-QUICK = min(LIMIT, 10)
+# mutants often hold a prompt back, sets a shorter first limit, still three times the slowest case.
+LIMIT, QUICK = float(os.environ.get("SHAPECALC_TEST_LIMIT", 30)), 10
 TEXT = transcript.texts()
 OPENING = TEXT["start"] + TEXT["top_menu"] + TEXT["top_prompt"]
 FAILED = TEXT["invalid_inputs"] + TEXT["farewell"]
 COMMAND, CRLF = [], False
-STARTED = []  # the programs started over pipes: none outlives its case, a hung one least of all
 
 
 def check(condition, message):
@@ -59,7 +58,7 @@ class Piped:
 
     def __init__(self, stdin=subprocess.PIPE, stdout=subprocess.PIPE, **options):
         self.proc = subprocess.Popen(COMMAND, stdin=stdin, stdout=stdout, **options)
-        STARTED.append(self.proc)
+        atexit.register(self.proc.kill)  # none outlives its case, a hung one least of all
         self.fd = self.proc.stdout and self.proc.stdout.fileno()
         self.raw, self.closed = bytearray(), self.fd is None
 
@@ -330,8 +329,8 @@ def ended_at_a_terminal(name):
     after the end is discarded when the wait begins; had the terminal passed it on only later, it
     was the key."""
     typed, expected = transcript.joined(transcript.session(name, transcript.FOLDER / "terminal"))
-    Terminal().play(["stty", b"-echo", typed, "see", b"Press any key", "screen", expected, "wait", b"k",
-                     "status", "0"])
+    Terminal().play(["stty", b"-echo", typed, "see", b"Press any key", "screen", expected, "wait",
+                     b"k", "status", "0"])
 
 
 def without_a_terminal(on_a_terminal):
@@ -448,9 +447,6 @@ def main(argv):
     except AssertionError as fault:
         print(f"{name}: {fault}")
         return 1
-    finally:
-        for program in STARTED:
-            program.poll() is None and program.kill()
     return 0
 
 
