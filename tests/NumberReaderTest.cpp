@@ -60,9 +60,7 @@ void expect_same_as_stream(const std::string& text) {
         outcome(text, start_i, [](std::istream& in, std::int32_t& v) { in >> v; });
     EXPECT_EQ(mine_i.state, std_i.state) << "int from '" << text << "'";
     EXPECT_EQ(mine_i.rest, std_i.rest) << "int from '" << text << "'";
-    if (!(std_i.state & std::ios_base::failbit)) {
-        EXPECT_EQ(mine_i.bits, std_i.bits) << "int from '" << text << "'";
-    }
+    EXPECT_EQ(mine_i.bits, std_i.bits) << "int from '" << text << "'";  // 0 or a bound if failed
 }
 
 TEST(NumberReader, SameAsTheStreamOnKnownCases) {
@@ -72,8 +70,8 @@ TEST(NumberReader, SameAsTheStreamOnKnownCases) {
         "rest|-7|+7|0|-0|007|1.5|.5|5.|.|-|+|-.|1e5|1E5|1e+5|1e-5|1e|1e+|1ee|e5|.e5|1.2.3|1e5.5|"
         "0x1A|inf|nan|abc||   "
         "|1e400|-1e400|1e-400|4294967297|2147483647|2147483648|-2147483648|-2147483649|"
-        "99999999999999999999999|18446744073709551617|-18446744073709551617|12abc|3,5|--1|+-1|0."
-        "000000000000000000000000000001|1234567890123456789012345678901234567890.5");
+        "-21474836480|99999999999999999999999|18446744073709551617|-18446744073709551617|12abc|"
+        "3,5|--1|+-1|0.000000000000000000000000000001|1234567890123456789012345678901234567890.5");
     for (std::string text; std::getline(known, text, '|');)
         expect_same_as_stream(text);
 }
