@@ -179,9 +179,10 @@ TEST_P(Blocked, WriteGoesOnFromWhereItStoppedEveryByteInOrder) {
     const std::string before(GetParam().pipe_full ? capacity : 0, 'f');
     ASSERT_EQ(::write(pipe_.write_end, before.data(), before.size()),
               static_cast<ssize_t>(before.size()));
-    // Several times the pipe, in a pattern that does not repeat with the pipe's size: a write
-    // that starts again from the beginning after a partial one sends other bytes.
-    std::string block(5 * capacity + 3, '\0');
+    // Several times the pipe and a byte, in a pattern that does not repeat with the pipe's size:
+    // a write that starts again from the beginning after a partial one sends other bytes, and the
+    // last byte, left alone by pipe-sized partial writes, must go too.
+    std::string block(5 * capacity + 1, '\0');
     for (std::size_t i = 0; i < block.size(); ++i)
         block[i] = static_cast<char>('a' + (i / 7) % 26);
     char storage[8];
