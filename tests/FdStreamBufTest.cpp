@@ -99,7 +99,7 @@ TEST(FdOutBuf, AReaderThatHasGoneFailsTheStream) {
     out << std::string(100, 'x');  // too large, and what is buffered cannot be sent first
     EXPECT_TRUE(out.bad());
     out.clear();
-    out << "0123456789";  // fills the buffer, which cannot be sent
+    out << std::string(8, 'f') << "8";  // fills the buffer, then one more, which cannot be sent
     EXPECT_TRUE(out.bad());
     out.clear();
     for (int i = 0; i < 9; ++i)
