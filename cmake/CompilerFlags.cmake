@@ -33,7 +33,8 @@ function(shapecalc_set_flags target)
         target_compile_options(${target} PRIVATE /W4 /fp:precise)
     else()
         target_compile_options(${target} PRIVATE
-            -Wall -Wextra -Wpedantic ${SHAPECALC_STRICT_FP_OPTIONS} -fno-plt)
+            -Wall -Wextra -Wpedantic ${SHAPECALC_STRICT_FP_OPTIONS} -fno-plt
+            $<$<BOOL:${SHAPECALC_PEDANTIC_ERRORS}>:-pedantic-errors>)
         target_link_options(${target} PRIVATE ${SHAPECALC_STRICT_FP_LINK_OPTIONS})
     endif()
 endfunction()

@@ -20,9 +20,9 @@ removed (not), a one-line statement deleted (delete) and two neighbouring argume
 swapped (swap); never in comments, literals, preprocessor lines or static_assert. --list prints
 them and their counts. Each is rebuilt incrementally and meets first the tests that the kill matrix
 has failing for the listed mutations of its file, then the rest, up to the first failure. A mutant
-that does not compile is stillborn; one that compiles to the same objects is equivalent as it
-stands ("same code"); one that survives the tests fails the run unless
-tools/equivalent_mutants.txt gives its id with the reason it is equivalent.
+that does not compile, or is not ISO C++ (-pedantic-errors), is stillborn; one that compiles to
+the same objects is equivalent as it stands ("same code"); one that survives the tests fails the
+run unless tools/equivalent_mutants.txt gives its id with the reason it is equivalent.
 
 The scratch build uses a packager's hostile flags (the `hostile` preset: -Ofast, -ffast-math, FMA
 contraction), so that the mutations of the project's own floating-point defences are caught too.
@@ -241,7 +241,9 @@ def main():
 
     ctest = ["ctest", "--test-dir", str(build), "-j", args.jobs, "--timeout", "60"]
     make = ["cmake", "--build", str(build), "-j", args.jobs]
-    if (run(["cmake", "--preset", "hostile", "-B", str(build)], source, log)
+    # Not ISO C++ (a zero-size array, which GCC takes) is not C++ at all: stillborn.
+    if (run(["cmake", "--preset", "hostile", "-B", str(build), "-DSHAPECALC_PEDANTIC_ERRORS=ON"],
+            source, log)
             or run(make, source, log) or run(ctest + ["--stop-on-failure"], source, log)):
         sys.exit(f"the unchanged tree does not build or pass its tests: see {log}")
     names = [short(t["name"]) for t in json.loads(subprocess.run(
