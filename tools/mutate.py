@@ -4,31 +4,47 @@ scratch copy of the tree, rebuilds, runs the whole suite, and reports the mutati
 test failed) or survived (every test passed). Exits 1 when any mutation survives or cannot be
 applied.
 
-    tools/mutate.py [--ci] [--match TEXT]... [--matrix] [--build-dir DIR] [--jobs N]
-    tools/mutate.py --generate [--sample N] [--seed S] [--list] [--match TEXT]...
+    tools/mutate.py [--ci] [--match TEXT]... [--matrix] [--list] [--build-dir DIR] [--jobs N]
+    tools/mutate.py --generate [--sample N [--seed S]] [--list] [--match TEXT]...
+    tools/mutate.py --since REV [--list] [--match TEXT]...
+    tools/mutate.py --check-lists
 
---ci takes only the mutations marked @ci, then a fixed sample of the generated mutants; --match
-only those whose "file: description" (a generated mutant: its id) contains one of the given texts.
---matrix runs the whole suite for each listed mutation and writes the tests that fail with it into
-tools/kill_matrix.txt (the entries of the other mutations stay as they are).
+--ci takes only the mutations marked @ci, then CI's share of the generated mutants: those whose
+id's SHA-256 falls below CI_SHARE (about 30). --match only those whose "file: description" (a
+generated mutant: its id) contains one of the given texts. --matrix runs the whole suite for each
+listed mutation and writes the tests that fail with it into tools/kill_matrix.txt (the entries of
+the other mutations stay as they are). --list prints what would run, and runs nothing.
 
 --generate makes mutants by rule from the program's sources (the POSIX build's): a relational or
 equality operator turned into its neighbour (rel, eq), && and || swapped (logic), binary + and -
 swapped, += and -= too (arith; not ++ and --, which mostly make endless loops that only the time
 limit ends), an integer constant plus or minus one (const), true and false swapped (bool), a !
 removed (not), a one-line statement deleted (delete) and two neighbouring arguments of a call
-swapped (swap); never in comments, literals, preprocessor lines or static_assert. --list prints
-them and their counts. Each is rebuilt incrementally and meets first the tests that the kill matrix
-has failing for the listed mutations of its file, then the rest, up to the first failure. A mutant
-that does not compile, or is not ISO C++ (-pedantic-errors), is stillborn; one that compiles to
-the same objects is equivalent as it stands ("same code"); one that survives the tests fails the
-run unless tools/equivalent_mutants.txt gives its id with the reason it is equivalent.
+swapped (swap); never in comments, literals, preprocessor lines or static_assert. A mutant's id is
+"FILE[:FUNCTION] RULE N CODE": CODE is its line's text, blanks collapsed, and N counts the mutants
+of RULE on lines of that text within the same function, so that an edit changes only the ids of
+the lines it touches. --since REV takes only those on lines that differ from the git revision REV
+(git diff -U0 REV, the working copy's changes included): a developer's own edit, in minutes.
+Each is rebuilt incrementally and meets first the tests that the kill matrix has failing for the
+listed mutations of its file, then the rest, up to the first failure. A mutant that does not
+compile, or is not ISO C++ (-pedantic-errors), is stillborn; one that compiles to the same objects
+is equivalent as it stands ("same code"); one that survives the tests fails the run unless
+tools/equivalent_mutants.txt gives its id with the reason it is equivalent.
+
+--check-lists builds and runs nothing: it names each entry of tools/equivalent_mutants.txt that
+no generated mutant has (with the nearest id there is now), each mutation of tools/mutations.txt
+whose - text does not stand exactly once in its file, and each entry of tools/kill_matrix.txt that
+names no mutation, and exits 1 if there is one. The default suite runs it (the test
+Shapecalc.mutation_lists); the mutation runs leave that test out, as every mutation changes a line
+that the lists match.
 
 The scratch build uses a packager's hostile flags (the `hostile` preset: -Ofast, -ffast-math, FMA
 contraction), so that the mutations of the project's own floating-point defences are caught too.
 """
 
 import argparse
+import difflib
+import hashlib
 import json
 import os
 import pathlib
@@ -51,17 +67,23 @@ MATRIX_HEADER = """\
 # entries); --generate runs a mutant of a file against the tests named here for that file first.
 """
 EQUIVALENT = ROOT / "tools" / "equivalent_mutants.txt"
-CI_SAMPLE, CI_SEED = 30, 1  # the generated mutants CI runs beside the @ci ones
+# The generated mutants CI runs beside the @ci ones: those whose id's SHA-256, read as a fraction,
+# falls below this share (about 30 of 750). An id changes only with its own line (or function's
+# name), so an edit redraws only the mutants of the lines it touched.
+CI_SHARE = 0.04
+# The mutation runs leave out the check of the lists: every mutation changes a line it matches.
+LISTS_TEST = "Shapecalc.mutation_lists"
 
 
 def parse(path):
-    """The mutations: (in CI's sample, file, description, old text, new text)."""
+    """The mutations: (in CI's sample, file, description, line number, old text, new text)."""
     mutations, current = [], None
-    for line in path.read_text().splitlines():
+    for number, line in enumerate(path.read_text().splitlines(), 1):
         if line.startswith("@"):
             tag, rest = line.split(" ", 1)
             file, description = rest.strip().split("  ", 1)
-            current = {"ci": tag == "@ci", "file": file, "id": f"{file}: {description.strip()}"}
+            current = {"ci": tag == "@ci", "file": file, "id": f"{file}: {description.strip()}",
+                       "line": number}
             mutations.append(current)
         elif line.startswith("- ") or line.startswith("+ ") or line == "+":
             key = "old" if line[0] == "-" else "new"
@@ -97,13 +119,33 @@ DECLARATION = re.compile(r"(?:(?:const|constexpr|static|volatile|struct|unsigned
 PARAMETER = re.compile(r"(?!sizeof\b)(?:[A-Za-z_][\w:]*(?:<.*>)?\s*[*&]*\s+)+[*&]*[A-Za-z_]\w*")
 
 
-def generate(name):
+def function_name(toks, pair, i):
+    """The name of the function whose body opens at toks[i] ("" for a lambda's)."""
+    j = i - 1
+    while toks[j][1] in ("const", "noexcept", "override", "final"):
+        j -= 1
+    k = pair[j]  # the parameters' ( (a constructor's: past its member initialisers)
+    while toks[k - 1][0] == "word" and toks[k - 2][1] in (",", ":") and toks[k - 3][1] in (
+            ")", "}"):
+        k = pair[k - 3]
+    start = next((k - n for n in (2, 3) if toks[k - n][1] == "operator"), None)
+    if start is None and toks[k - 1][0] != "word":
+        return ""
+    start = k - 1 if start is None else start
+    name = "".join(tok[1] for tok in toks[start:k])
+    while toks[start - 1][1] in ("::", "~") and toks[start - 2][0] == "word":
+        name = "".join(tok[1] for tok in toks[start - 2:start]) + name
+        start -= 2
+    return name
+
+
+def generate(name, text=None):
     """The mutants of one source file, in the order of the text."""
-    text = (ROOT / name).read_text()
+    text = (ROOT / name).read_text() if text is None else text
     toks = [(m.lastgroup, m.group(), m.start(), m.end()) for m in TOKEN.finditer(text)
             if m.lastgroup != "skip"]
     line = [text.count("\n", 0, tok[2]) + 1 for tok in toks] + [0]
-    pair, stack, angle, code, out, seen = {}, [], {}, [], [], {}
+    pair, stack, angle, code, scope, out, seen = {}, [], {}, [], [], [], {}
     for i, tok in enumerate(toks):
         if tok[1] in ("(", "[", "{"):
             stack.append(i)
@@ -125,10 +167,13 @@ def generate(name):
 
     def add(rule, first, last, new, what):
         code = " ".join(text[slice(*extent[line[first]])].split())
-        k = seen[rule, code] = seen.get((rule, code), -1) + 1
+        function = scope[-1] if scope else ""
+        k = seen[function, rule, code] = seen.get((function, rule, code), -1) + 1
         column = toks[first][2] - text.rfind("\n", 0, toks[first][2])
         out.append({"file": name, "start": toks[first][2], "end": toks[last][3], "new": new,
-                    "id": f"{name} {rule} {k} {code}", "what": f"{line[first]}:{column} {what}"})
+                    "lines": range(line[first], line[last] + 1),
+                    "id": f"{name}{':' * bool(function)}{function} {rule} {k} {code}",
+                    "what": f"{line[first]}:{column} {what}"})
 
     skip = -1
     for i, (kind, t, start, _) in enumerate(toks):
@@ -137,8 +182,11 @@ def generate(name):
             inside = bool(code) and code[-1] > 0
             code.append(2 if not inside and prev in (")", "const", "noexcept") else int(
                 prev in (")", "else", "do") or inside and prev in (";", "{", "}")))
+            scope.append(function_name(toks, pair, i) if code[-1] == 2 else scope[-1] if scope
+                         else "")
         elif t == "}":
             code.pop()
+            scope.pop()
         skip = pair[i + 1] if t == "static_assert" else skip
         if i <= skip:
             continue
@@ -194,39 +242,118 @@ def short(name):
     return name.split("  # ")[0]  # GoogleTest's discovered names end in "  # GetParam() = ..."
 
 
-def read(path):
-    """The entries of a data file: its lines that are neither blank, comments nor indented."""
+def entries(path):
+    """The entries of a data file, with their line numbers: the lines that are neither blank,
+    comments nor indented."""
     lines = path.read_text().splitlines() if path.exists() else []
-    return [line for line in lines if line.strip() and line[0] not in "# \t"]
+    return [(n, line) for n, line in enumerate(lines, 1) if line.strip() and line[0] not in "# \t"]
+
+
+def read(path):
+    return [line for _, line in entries(path)]
+
+
+def in_ci_share(m):
+    return int.from_bytes(hashlib.sha256(m["id"].encode()).digest()[:8], "big") < CI_SHARE * 2**64
+
+
+def changed_lines(rev):
+    """The lines of each source that differ from revision REV (the working copy's, numbered as
+    there): every line of a source git does not know at REV."""
+    diff = subprocess.run(["git", "diff", "-U0", "--no-color", "--no-ext-diff", rev, "--"]
+                          + SOURCES, cwd=ROOT, check=True, capture_output=True, text=True).stdout
+    changed, name = {}, None
+    for line in diff.splitlines():
+        if line.startswith("+++ "):
+            name = line[6:] if line.startswith("+++ b/") else None
+        elif line.startswith("@@") and name:
+            start, _, count = line.split()[2][1:].partition(",")
+            changed.setdefault(name, set()).update(range(int(start), int(start) + int(count or 1)))
+    for name in SOURCES:
+        if subprocess.run(["git", "cat-file", "-e", f"{rev}:{name}"], cwd=ROOT,
+                          capture_output=True).returncode:
+            changed[name] = range(1, (ROOT / name).read_text().count("\n") + 2)
+    return changed
+
+
+def check_lists():
+    """Names each entry of the lists that no longer fits the sources; exits 1 if there is one."""
+    generated = [m for name in SOURCES for m in generate(name)]
+    ids = {m["id"] for m in generated}
+    faults = []
+    for number, entry in entries(EQUIVALENT):
+        if entry not in ids:
+            file, rule = entry.split()[0].split(":")[0], entry.split()[1:2]
+            near = difflib.get_close_matches(entry, [m["id"] for m in generated if m["file"] == file
+                                                     and m["id"].split()[1:2] == rule], 1, 0.6)
+            faults.append(f"{EQUIVALENT.relative_to(ROOT)}:{number}: no generated mutant has the "
+                          f"id {entry!r}" + (f" (the nearest now: {near[0]!r})" if near else ""))
+    mutations = parse(ROOT / "tools" / "mutations.txt")
+    for m in mutations:
+        path = ROOT / m["file"]
+        count = path.read_text().count(m["old"]) if path.exists() and "old" in m else 0
+        if count != 1:
+            faults.append(f"tools/mutations.txt:{m['line']}: {m['id']!r}: its - text stands "
+                          f"{count} times in {m['file']}, not once")
+    for number, entry in entries(MATRIX):
+        if entry.split("\t")[0] not in {m["id"] for m in mutations}:
+            faults.append(f"{MATRIX.relative_to(ROOT)}:{number}: {entry.split(chr(9))[0]!r} is "
+                          "no mutation of tools/mutations.txt")
+    print("".join(fault + "\n" for fault in faults), end="")
+    sys.exit(1 if faults else 0)
 
 
 def main():
-    parser = argparse.ArgumentParser()
-    for flag in ("--ci", "--matrix", "--generate", "--list"):
-        parser.add_argument(flag, action="store_true")
-    parser.add_argument("--match", action="append", default=[])
-    parser.add_argument("--sample", type=int)
-    parser.add_argument("--seed", type=int, default=1)
-    parser.add_argument("--build-dir", default=str(ROOT / "build" / "mutate"))
-    parser.add_argument("--jobs", default="2")
+    parser = argparse.ArgumentParser(description=__doc__.split("\n\n")[0],
+                                     formatter_class=argparse.RawDescriptionHelpFormatter)
+    option = parser.add_argument
+    option("--ci", action="store_true",
+           help="the mutations marked @ci, then the generated mutants in CI's share (by id)")
+    option("--generate", action="store_true",
+           help="the mutants made by rule from the program's sources instead of the listed ones")
+    option("--since", metavar="REV", help="only the generated mutants on lines changed since the"
+           " git revision REV (the working copy's changes included)")
+    option("--match", action="append", default=[], metavar="TEXT", help="only the mutations whose"
+           " 'file: description' or generated id contains TEXT (repeatable: any of them)")
+    option("--sample", type=int, metavar="N", help="N of the generated mutants drawn at random")
+    option("--seed", type=int, default=1, metavar="S", help="the seed of --sample's draw")
+    option("--list", action="store_true",
+           help="print the chosen mutations and mutants, with counts, and run nothing")
+    option("--check-lists", action="store_true", help="name each entry of equivalent_mutants.txt "
+           "that no generated mutant has, each of mutations.txt whose - text does not stand "
+           "exactly once in its file and each of kill_matrix.txt that no mutation has; run nothing")
+    option("--matrix", action="store_true", help="run the whole suite for each listed mutation and "
+           "write the tests that fail into tools/kill_matrix.txt")
+    option("--build-dir", default=str(ROOT / "build" / "mutate"), metavar="DIR",
+           help="the scratch copy and its build (emptied first; default: build/mutate)")
+    option("--jobs", default="2", metavar="N", help="parallel jobs of the builds and of ctest")
     args = parser.parse_args()
+    if args.check_lists:
+        return check_lists()
 
     every = parse(ROOT / "tools" / "mutations.txt")
-    listed = [] if args.generate else [m for m in every if m["ci"] or not args.ci]
-    generated = [m for name in SOURCES for m in generate(name)] if args.generate or args.ci else []
+    by_rule = args.generate or args.since is not None
+    listed = [] if by_rule else [m for m in every if m["ci"] or not args.ci]
+    generated = [m for name in SOURCES for m in generate(name)] if by_rule or args.ci else []
     total = len(generated)
+    if args.since is not None:
+        changed = changed_lines(args.since)
+        generated = [m for m in generated if changed.get(m["file"], set()) & set(m["lines"])]
     listed, generated = ([m for m in ms if any(text in m["id"] for text in args.match)]
                          if args.match else ms for ms in (listed, generated))
-    sample, seed = (CI_SAMPLE, CI_SEED) if args.ci else (args.sample, args.seed)
-    if sample is not None and sample < len(generated):
-        picked = set(map(id, random.Random(seed).sample(generated, sample)))
+    if args.ci:
+        generated = [m for m in generated if in_ci_share(m)]
+    elif args.sample is not None and args.sample < len(generated):
+        picked = set(map(id, random.Random(args.seed).sample(generated, args.sample)))
         generated = [m for m in generated if id(m) in picked]
     if args.list:
+        print("".join(f"{'@ci' if m['ci'] else '@'} {m['id']}\n" for m in listed), end="")
         print("".join(f"{m['id']}  [{m['what']}]\n" for m in generated), end="")
-        for key in (0, 1):  # by file, by rule
-            keys = [m["id"].split()[key] for m in generated]
+        for key in ("file", "rule"):
+            keys = [m["file"] if key == "file" else m["id"].split()[1] for m in generated]
             print(", ".join(f"{k} {keys.count(k)}" for k in sorted(set(keys))))
-        return print(f"{len(generated)} of the {total} generated mutants")
+        return print(f"{len(listed)} listed mutations; {len(generated)} of the {total} generated"
+                     " mutants")
 
     scratch = pathlib.Path(args.build_dir).resolve()  # cmake -S runs inside the copy
     source, build, log = scratch / "src", scratch / "build", scratch / "mutate.log"
@@ -239,7 +366,8 @@ def main():
         (source / name).parent.mkdir(parents=True, exist_ok=True)
         shutil.copy2(ROOT / name, source / name)
 
-    ctest = ["ctest", "--test-dir", str(build), "-j", args.jobs, "--timeout", "60"]
+    ctest = ["ctest", "--test-dir", str(build), "-j", args.jobs, "--timeout", "60",
+             "-E", f"^{re.escape(LISTS_TEST)}$"]
     make = ["cmake", "--build", str(build), "-j", args.jobs]
     # Not ISO C++ (a zero-size array, which GCC takes) is not C++ at all: stillborn.
     if (run(["cmake", "--preset", "hostile", "-B", str(build), "-DSHAPECALC_PEDANTIC_ERRORS=ON"],
