@@ -27,6 +27,7 @@ second line under a label. Every word a prompt asks for must be marked, and noth
 --run COMMAND... runs each row's example through the program (COMMAND, with any launcher before
 it): the row's prompts must come in order, then the example's result line.
 """
+import argparse
 import html
 import json
 import math
@@ -399,9 +400,17 @@ def run(data, command):
 
 
 def main():
+    parser = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
+    parser.add_argument("--check", action="store_true", help="write nothing: fail when a written "
+                        "file is not what the data gives, a menu row has no entry, or a label is "
+                        "not clear")
+    parser.add_argument("--run", nargs=argparse.REMAINDER, help="the rest is the program's "
+                        "command (any launcher first): run each row's example through it, which "
+                        "must give the row's prompts in order, then the example's result line")
+    args = parser.parse_args()
     data = json.loads(DATA.read_text())
-    if sys.argv[1:2] == ["--run"]:
-        faults = run(data, sys.argv[2:])
+    if args.run is not None:
+        faults = run(data, args.run)
         print("\n".join(faults) if faults else "figures: every example as the program answers it")
         return 1 if faults else 0
     drawn = {DRAWINGS / f"{f['file']}.svg": svg(f) for f in data["figures"]}
@@ -409,7 +418,7 @@ def main():
     misplaced = [fault for _, faults in drawn.values() for fault in faults]
     written[PAGE] = page(data)
     written[MAN] = with_man_section(MAN.read_text(), man_section(data))
-    if sys.argv[1:] == ["--check"]:
+    if args.check:
         faults = check(data, written) + misplaced
         print("\n".join(faults) if faults else
               f"figures: {len(data['figures'])} figures, every menu row in the page and the man"

@@ -19,6 +19,7 @@ input tried and is listed as equivalent.
     tools/golden_vectors.py --report   lists, per formula, the wrong versions and what kills them
 """
 
+import argparse
 import ast
 import ctypes
 import ctypes.util
@@ -497,13 +498,19 @@ def render(formulas, report):
 
 
 def main(argv):
+    parser = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
+    parser.add_argument("--check", action="store_true", help="write nothing: fail if "
+                        "tests/golden/formulas.txt is not what this script writes")
+    parser.add_argument("--report", action="store_true", help="write nothing: list, per formula, "
+                        "the wrong versions and the tuples that tell each apart")
+    args = parser.parse_args(argv)
     formulas = [Formula(name, spec) for name, spec in FORMULAS.items()]
-    text, _ = render(formulas, "--report" in argv)
-    if "--check" in argv:
+    text, _ = render(formulas, args.report)
+    if args.check:
         if OUTPUT.read_text() != text:
             sys.exit(f"{OUTPUT} is not what {sys.argv[0]} writes: run it again")
         print(f"{OUTPUT.name} is up to date")
-    elif "--report" not in argv:
+    elif not args.report:
         OUTPUT.parent.mkdir(parents=True, exist_ok=True)
         OUTPUT.write_text(text)
         print(f"wrote {OUTPUT}")

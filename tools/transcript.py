@@ -83,12 +83,19 @@ def joined(blocks):
 
 
 if __name__ == "__main__":
-    if sys.argv[1:2] == ["--inputs"]:
-        out = pathlib.Path(sys.argv[2])
+    import argparse
+    parser = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
+    parser.add_argument("name", nargs="?",
+                        help="print the bytes of the text NAME (for the scripts)")
+    parser.add_argument("--inputs", metavar="FOLDER",
+                        help="write each session's input as FOLDER/SESSION")
+    args = parser.parse_args()
+    if args.inputs is not None:
+        out = pathlib.Path(args.inputs)
         out.mkdir(parents=True, exist_ok=True)
         for name in names():
             (out / name).write_bytes(joined(session(name))[0])
-    elif sys.argv[1] in texts():
-        sys.stdout.buffer.write(texts()[sys.argv[1]])
+    elif args.name in texts():
+        sys.stdout.buffer.write(texts()[args.name])
     else:
-        sys.exit(f"no text {sys.argv[1]} in {FOLDER / 'fragments.txt'}")
+        sys.exit(f"no text {args.name} in {FOLDER / 'fragments.txt'}")
