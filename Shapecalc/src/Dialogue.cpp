@@ -117,7 +117,7 @@ void Dialogue::calculate(const FigureRow& row) {
     // once, and the result of the values as they stand is still printed.
     for (std::size_t i = 0; i < row.prompt_count; ++i) {
         prompt(row.prompts[i]);
-        read_number(in_, state_.values[i], number_text_);
+        read_number(in_, state_.values[i]);
     }
     put(row.label);
     put_number(row.formula(state_.values));

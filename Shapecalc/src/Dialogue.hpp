@@ -3,7 +3,6 @@
 
 #include <istream>
 #include <ostream>
-#include <string>
 #include <string_view>
 
 #include "DialogueState.hpp"
@@ -46,7 +45,6 @@ class Dialogue {
     std::istream& in_;
     std::ostream& out_;
     DialogueState state_;
-    std::string number_text_;  // the characters of the length being read, reused
 };
 
 }  // namespace shapecalc

@@ -1,5 +1,7 @@
 #include "NumberReader.hpp"
 
+#include <algorithm>
+#include <charconv>
 #include <cstdlib>
 #include <limits>
 
@@ -15,50 +17,116 @@ bool is_digit(traits::int_type c) {
     return c >= '0' && c <= '9';
 }
 
+// The significant digits that can decide how a length rounds; see the header.
+constexpr int kDecidingDigits = 800;
+// Where an exponent stops growing; ten times it still fits in 64 bits.
+constexpr std::int64_t kExponentCeiling = 100000000000000000;
+// Beyond this power of ten, a number of at most kDecidingDigits + 1 digits is infinite or zero
+// whatever its digits, so the text given to strtod stays short.
+constexpr std::int64_t kPowerBound = 100000;
+
+// A length's text in bounded memory: its sign, up to kDecidingDigits significant digits and one
+// more for any nonzero digit after them, and the power of ten they are multiplied by.
+class Significand {
+  public:
+    void negate() { negative_ = true; }
+
+    void add(char digit, bool after_point) {
+        if (kept_ == 0 && digit == '0') {
+            power_ -= after_point ? 1 : 0;  // a leading zero only moves the point
+        } else if (kept_ < kDecidingDigits) {
+            digits_[kept_++] = digit;
+            power_ -= after_point ? 1 : 0;
+        } else {
+            dropped_nonzero_ = dropped_nonzero_ || digit != '0';
+            power_ += after_point ? 0 : 1;
+        }
+    }
+
+    // The double of the digits times ten to the power of theirs and `exponent`'s.
+    double value(std::int64_t exponent) {
+        std::int64_t power = kept_ == 0 ? 0 : power_ + exponent;
+        if (kept_ == 0) {
+            digits_[kept_++] = '0';
+        } else if (dropped_nonzero_) {
+            digits_[kept_++] = '1';  // below every digit kept: only its being nonzero counts
+            --power;
+        }
+        power = power < -kPowerBound ? -kPowerBound : power > kPowerBound ? kPowerBound : power;
+        // Digits and an exponent, with no decimal point, which no locale reads otherwise.
+        char text[1 + kDecidingDigits + 1 + 1 + 8 + 1];
+        char* end = text;
+        if (negative_) {
+            *end++ = '-';
+        }
+        end = std::copy(digits_, digits_ + kept_, end);
+        *end++ = 'e';
+        end = std::to_chars(end, text + sizeof text - 1, power).ptr;
+        *end = '\0';
+        return std::strtod(text, nullptr);
+    }
+
+  private:
+    char digits_[kDecidingDigits + 1];
+    int kept_ = 0;
+    bool dropped_nonzero_ = false;
+    bool negative_ = false;
+    // Counted by characters read, so no text that could ever be read makes it overflow.
+    std::int64_t power_ = 0;
+};
+
 }  // namespace
 
-void read_number(std::istream& in, double& value, std::string& scratch) {
+void read_number(std::istream& in, double& value) {
     if (!start_answer(in)) {
         return;
     }
     std::streambuf* buf = in.rdbuf();
-    scratch.clear();
+    Significand significand;
     traits::int_type c = buf->sgetc();
     if (c == '+' || c == '-') {
-        scratch += traits::to_char_type(c);
+        if (c == '-') {
+            significand.negate();
+        }
         c = buf->snextc();
     }
     bool mantissa = false;
     bool point = false;
     bool exponent = false;
+    bool exponent_digits = false;
+    bool exponent_negative = false;
+    std::int64_t exponent_value = 0;
     while (c != traits::eof()) {
-        if (is_digit(c)) {
+        if (is_digit(c) && exponent) {
+            exponent_digits = true;
+            if (exponent_value < kExponentCeiling) {
+                exponent_value = exponent_value * 10 + (c - '0');
+            }
+        } else if (is_digit(c)) {
             mantissa = true;
+            significand.add(traits::to_char_type(c), point);
         } else if (c == '.' && !point && !exponent) {
             point = true;
         } else if ((c == 'e' || c == 'E') && !exponent && mantissa) {
             // The exponent's sign is taken with it; any other character is looked at afresh.
             exponent = true;
-            scratch += 'e';
             c = buf->snextc();
             if (c == '+' || c == '-') {
-                scratch += traits::to_char_type(c);
+                exponent_negative = c == '-';
                 c = buf->snextc();
             }
             continue;
         } else {
             break;
         }
-        scratch += traits::to_char_type(c);
         c = buf->snextc();
     }
     std::ios_base::iostate state =
         c == traits::eof() ? std::ios_base::eofbit : std::ios_base::goodbit;
 
-    char* end = nullptr;
-    const double parsed = std::strtod(scratch.c_str(), &end);
     constexpr double kInfinity = std::numeric_limits<double>::infinity();
-    if (scratch.empty() || *end != '\0') {
+    const double parsed = significand.value(exponent_negative ? -exponent_value : exponent_value);
+    if (!mantissa || (exponent && !exponent_digits)) {
         value = 0.0;
         state |= std::ios_base::failbit;
     } else if (parsed == kInfinity || parsed == -kInfinity) {
