@@ -260,8 +260,9 @@ def in_ci_share(m):
 def changed_lines(rev):
     """The lines of each source that differ from revision REV (the working copy's, numbered as
     there): every line of a source git does not know at REV."""
-    diff = subprocess.run(["git", "diff", "-U0", "--no-color", "--no-ext-diff", rev, "--"]
-                          + SOURCES, cwd=ROOT, check=True, capture_output=True, text=True).stdout
+    diff = subprocess.run(["git", "diff", "-U0", "--no-color", "--no-ext-diff", "--src-prefix=a/",
+                           "--dst-prefix=b/", rev, "--", *SOURCES], cwd=ROOT, check=True,
+                          capture_output=True, text=True).stdout
     changed, name = {}, None
     for line in diff.splitlines():
         if line.startswith("+++ "):
