@@ -102,6 +102,10 @@ std::string text(const std::string& folder, const std::string& name) {
     return fragments_of(folder).at(name);
 }
 
+std::string literals(const std::string& text, const std::string& where) {
+    return tokens(" " + text, {}, where);  // as a line's tokens after its mark
+}
+
 std::string visible(const std::string& bytes) {
     std::string out;
     for (const char c : bytes) {
