@@ -124,6 +124,8 @@ def function_name(toks, pair, i):
     j = i - 1
     while toks[j][1] in ("const", "noexcept", "override", "final"):
         j -= 1
+    if toks[j][1] != ")":
+        return ""
     k = pair[j]  # the parameters' ( (a constructor's: past its member initialisers)
     while toks[k - 1][0] == "word" and toks[k - 2][1] in (",", ":") and toks[k - 3][1] in (
             ")", "}"):
