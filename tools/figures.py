@@ -4,23 +4,26 @@ FIGURES section of the man page from one data file, docs/figures.json.
 
 Each figure there has its drawing (outlines, and one mark per value a prompt asks for, named by
 the prompt's own word) and one row per menu it is in: the answers that reach it, its prompts in
-order (the program's texts, byte for byte) with what each value is, the formula and an example.
+order (the program's texts, byte for byte) with what each value is, the formula and an example;
+and, where the drawing needs words, a `caption` shown after the figure's listed name.
 
 --check writes nothing. It fails when a written file is not what the data gives; when a row of a
 figure menu has no entry in the data, so none in the page and the man page (the menu rows come
 from the figure lists in tests/transcripts/fragments.txt, the tests' copy of the program's
 texts); or when a drawing's label is not clear: each label's box (from its place, anchor, font
 size and length) must lie inside the canvas less a margin, off every other label, and off every
-stroke but the leader line that starts in it. Writing stops with the same faults of the labels,
-after writing.
+stroke but the leader line that starts in it; or when a leader or a loop crosses a hidden
+(`dash`) edge, or runs nearer to one than HIDDEN_GAP, so that it seems to be on it. Writing stops
+with the same faults of the drawings, after writing.
 
 A drawing is a list of items on a canvas of `size` [320, 210] (y grows downwards): outlines
 (`poly`, `line`, `ellipse` [cx, cy, rx, ry], `arc` [cx, cy, rx, ry, from, to] with the angles in
 degrees clockwise from the right, `dash` for hidden edges),
 details (`corner` for a right angle, `ticks` for equal sides, `dot`, `leader` lines, `text` at
 `at`), and the marks: `mark` (a prompt's word) along `from`-`to`, `offset` to one side, or with
-its label placed at `at` with `anchor`; `area` with `points` for a value that is an area, and
-`outline` with the `points` of a loop drawn just outside what it goes round, for a perimeter;
+its label placed at `at` with `anchor`; `area` with `points` for a value that is an area (its
+`shade`, the fill's opacity, 0.2 if not given, tells faces apart), and `outline` with the
+`points` of a loop drawn just outside what it goes round, for a perimeter;
 `derived`, drawn as a mark in grey, for a length the program works out itself; `note` adds a
 second line under a label. Every word a prompt asks for must be marked, and nothing else.
 
@@ -175,6 +178,42 @@ def layout(name, width, height, labels, strokes):
     return faults
 
 
+def apart(a, b, c, d):
+    """How far apart the segments a-b and c-d are: 0 when they cross or touch."""
+    def side(o, p, q):
+        return (p[0] - o[0]) * (q[1] - o[1]) - (p[1] - o[1]) * (q[0] - o[0])
+    if side(c, d, a) * side(c, d, b) < 0 and side(a, b, c) * side(a, b, d) < 0:
+        return 0
+
+    def off(p, a, b):
+        dx, dy = b[0] - a[0], b[1] - a[1]
+        t = max(0, min(1, ((p[0] - a[0]) * dx + (p[1] - a[1]) * dy) / (dx * dx + dy * dy or 1)))
+        return math.hypot(p[0] - a[0] - t * dx, p[1] - a[1] - t * dy)
+    return min(off(a, c, d), off(b, c, d), off(c, a, b), off(d, a, b))
+
+
+HIDDEN_GAP = 6  # nearer than this, a leader or loop reads as on the hidden edge: strokes are 2 wide
+
+
+def hidden(name, paths, edges):
+    """Faults of the leaders and loops ((what, points)) that cross a hidden edge ((what, points);
+    a curve is named as a whole, a line by its segment there) or run so near one that they seem
+    to be on it."""
+    faults = []
+    for what, points in paths:
+        for edge, line in edges:
+            gap, c, d = min((min(apart(a, b, c, d) for a, b in zip(points, points[1:])), c, d)
+                            for c, d in zip(line, line[1:]))
+            if edge.startswith(("poly", "line")):
+                edge = f"[[{num(c[0])}, {num(c[1])}], [{num(d[0])}, {num(d[1])}]]"
+            if gap == 0:
+                faults.append(f"{name}: {what} crosses the hidden edge {edge}")
+            elif gap < HIDDEN_GAP:
+                faults.append(f"{name}: {what} runs {num(gap)} from the hidden edge {edge}, nearer"
+                              f" than {HIDDEN_GAP}")
+    return faults
+
+
 # The points of each kind of stroke, for the layout check.
 SHAPES = {"poly": lambda p: p + p[:1], "line": list, "corner": list, "leader": list,
           "arc": lambda a: arc(*a), "ellipse": lambda e: arc(*e),
@@ -189,7 +228,7 @@ def svg(figure):
     marked.discard(None)
     if marked != set(colour):
         sys.exit(f"{figure['name']}: marks {sorted(marked)} but prompts {sorted(colour)}")
-    fills, lines, marks, labels, strokes = [], [], [], [], []
+    fills, lines, marks, labels, strokes, edges, paths = [], [], [], [], [], [], []
 
     def label(x, y, words, colour, anchor="middle", size=13):
         marks.extend(text(x, y, words, colour, anchor, size))
@@ -198,13 +237,16 @@ def svg(figure):
     for item in figure["drawing"]:
         for kind in SHAPES.keys() & item.keys():
             shown = json.dumps(item[kind])
-            strokes.append((f"the {kind} " + (shown if len(shown) < 40 else
-                                              json.dumps(item[kind][:2])[:-1] + " ...]"),
-                            SHAPES[kind](item[kind])))
+            shown = f"{kind} " + (shown if len(shown) < 40 else
+                                  json.dumps(item[kind][:2])[:-1] + " ...]")
+            strokes.append(("the " + shown, SHAPES[kind](item[kind])))
+            if item.get("dash") and kind in ("poly", "line", "arc", "ellipse"):
+                edges.append((shown, SHAPES[kind](item[kind])))
         dash = ' stroke-dasharray="5 4" stroke="#777"' if item.get("dash") else ""
         if "area" in item:
             c = colour[item["area"]]
-            fills.append(f'<polygon points="{pts(item["points"])}" fill="{c}" fill-opacity="0.2"/>')
+            fills.append(f'<polygon points="{pts(item["points"])}" fill="{c}"'
+                         f' fill-opacity="{item.get("shade", 0.2)}"/>')
         elif "outline" in item:
             c, ring = colour[item["outline"]], item["points"] + item["points"][:1]
             marks.append(f'<polygon points="{pts(item["points"])}" fill="none" stroke="{c}"'
@@ -216,6 +258,7 @@ def svg(figure):
                     tip = head((x1 + x2) / 2 + ux * 4, (y1 + y2) / 2 + uy * 4, ux, uy)
                     marks.append(f'<polygon points="{pts(tip)}" fill="{c}"/>')
             strokes.append((f'the outline of "{item["outline"]}"', ring))
+            paths.append((f'the loop of "{item["outline"]}"', ring))
         elif "poly" in item:
             lines.append(f'<polygon points="{pts(item["poly"])}"{dash}/>')
         elif "line" in item or "corner" in item:
@@ -254,6 +297,13 @@ def svg(figure):
                   item.get("anchor", "middle"))
         elif "text" in item:
             label(*item["at"], [item["text"]], "#555", item.get("anchor", "middle"), 11)
+    for item in figure["drawing"]:  # a leader is named by the label it starts at
+        if "leader" in item:
+            (x, y), nearest = item["leader"][0], (8, f"the leader {json.dumps(item['leader'])}")
+            for t, (x0, y0, x1, y1) in labels:
+                nearest = min(nearest, (math.hypot(max(x0 - x, 0, x - x1), max(y0 - y, 0, y - y1)),
+                                        f'the leader of "{t}"'))
+            paths.append((nearest[1], item["leader"]))
     title = f"{figure['name']}: {', '.join(colour)}"
     return "\n".join(
         [f'<svg xmlns="http://www.w3.org/2000/svg" width="{width}" height="{height}"'
@@ -263,7 +313,8 @@ def svg(figure):
         + fills
         + ['<g fill="none" stroke="#222" stroke-width="2" stroke-linejoin="round">']
         + lines + ["</g>"] + marks + ["</svg>", ""]), layout(
-            f"{figure['file']}.svg", width, height, labels, strokes)
+            f"{figure['file']}.svg", width, height, labels, strokes) + hidden(
+            f"{figure['file']}.svg", paths, edges)
 
 
 # ---- the page -----------------------------------------------------------------------------------
@@ -296,12 +347,13 @@ def page(data):
         for figure in figures:
             answers = {r["answers"][:3]: r["answers"] for r in figure["rows"]}
             anchor = re.sub(r"[^a-z0-9 -]", "", figure["name"].lower()).replace(" ", "-")
-            out.append(f"| [{figure['name']}](#{anchor}) | " +
-                       " | ".join(f"`{answers[q]}`" if q in answers else "" for q in menus) + " |")
+            out.append(f"| [{figure['name']}](#{anchor}) | " + " | ".join(
+                f"`{answers[q]}`" if q in answers else "not in the menus" for q in menus) + " |")
         out.append("")
         for figure in figures:
             out += [f"### {figure['name']}", "",
-                    f"Listed as `{figure['listed']}`.", "",
+                    f"Listed as `{figure['listed']}`." + (f" {figure['caption']}"
+                                                          if "caption" in figure else ""), "",
                     f"![{figure['name']}: {', '.join(words(figure))}]"
                     f"(figures/{figure['file']}.svg)",
                     "",
@@ -337,6 +389,7 @@ def man_section(data):
     for _, figures in families(data):
         for figure in figures:
             out += [f'.SS "{figure["name"]}"\n', f"Listed as \\fI{figure['listed']}\\fR.\n"]
+            out += [f"\\&{roff(figure['caption'])}\n"] if "caption" in figure else []
             for row in figure["rows"]:
                 out += [".TP\n", f"\\fB{row['answers']}\\fR\n",
                         f"{roff(formula(row))}\n"]
