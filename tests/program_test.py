@@ -16,6 +16,7 @@ import functools
 import os
 import random
 import re
+import resource
 import select
 import shlex
 import signal
@@ -208,11 +209,17 @@ class Terminal:
     """A new pseudo-terminal with `argv` (by default the program) in its foreground; the test
     holds the terminal's own side too, for its settings and for what is left unread on it."""
 
-    def __init__(self, argv=None, **options):
+    def __init__(self, argv=None, descriptors=0, **options):
         argv, self.screen = argv or COMMAND, b""
-        # SIGPIPE at its default, as a shell starts a command: Python ignores it.
-        self.child = pexpect.spawn(argv[0], argv[1:], timeout=LIMIT, **options, preexec_fn=lambda:
-                                   signal.signal(signal.SIGPIPE, signal.SIG_DFL))
+
+        def start():  # SIGPIPE at its default, as a shell starts a command: Python ignores it.
+            signal.signal(signal.SIGPIPE, signal.SIG_DFL)
+            if descriptors:  # 3 to the number given left open by whoever started it
+                resource.setrlimit(resource.RLIMIT_NOFILE, (descriptors + 64,) * 2)
+                null = os.open(os.devnull, os.O_RDONLY)
+                for fd in range(3, descriptors + 1):
+                    os.dup2(null, fd) if fd != null else os.set_inheritable(fd, True)
+        self.child = pexpect.spawn(argv[0], argv[1:], timeout=LIMIT, **options, preexec_fn=start)
         # The terminal's own side, by the number of the test's side: the program may have ended.
         with open(f"/proc/self/fdinfo/{self.child.child_fd}") as info:
             pts = re.search(r"tty-index:\s*(\d+)", info.read())[1]
@@ -273,7 +280,7 @@ class Terminal:
         steps = iter(steps)
         for step in steps:
             arg = next(steps) if step in ("see", "shown", "screen", "pause", "kill", "status",
-                                          "result", "stty") else None
+                                          "result", "stty", "descriptors") else None
             if isinstance(step, bytes):
                 self.child.send(step)
             elif step == "see":
@@ -300,7 +307,7 @@ class Terminal:
             elif step == "hangup":
                 list(map(os.close, (self.child.child_fd, self.tty)))
                 self.child.child_fd, self.tty = -1, -1
-            elif step != "job":
+            elif step not in ("job", "descriptors"):
                 check({"kept": lambda: self.settings() == self.original,
                        "clean": lambda: self.left() == b"",
                        "alive": self.child.isalive,
@@ -437,7 +444,8 @@ def cases():
     for name in transcript.names(transcript.FOLDER / "terminal"):
         table[f"terminal.ended.{name}"] = functools.partial(ended_at_a_terminal, name)
     for name, steps in terminal_cases().items():
-        table[f"terminal.{name}"] = lambda s=steps: (job() if s[0] == "job" else Terminal()).play(s)
+        table[f"terminal.{name}"] = lambda s=steps: (job() if s[0] == "job" else Terminal(
+            descriptors=int(s[1]) if s[0] == "descriptors" else 0)).play(s)
     return table
 
 

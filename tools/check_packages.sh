@@ -2,7 +2,8 @@
 # Builds the Debian packages of the committed tree twice, in two folders of different names at two
 # different times, and checks that the packages are byte-identical; runs lintian (no error
 # allowed), checks what the binaries carry, installs the packages, runs the installed program and a
-# consumer built against the -dev packages (find_package and pkg-config), and removes them again.
+# consumer built against the -dev packages (find_package and pkg-config), plays the terminal cases
+# against the installed program, and removes them again.
 # Needs root for dpkg -i. Prints the packages with their sizes.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -73,6 +74,11 @@ echo "-- installed, used and removed"
 dpkg -i $(for p in "${packages[@]}"; do ls "$work/first/${p}_"*.deb; done) > /dev/null
 output=$(printf '2 2 12 7 0 0 exit\n' | setsid Shapecalc)
 [[ "$output" == *"${area}154"$'\n'* ]] || { echo "the installed program failed"; exit 1; }
+# The key wait of the hardened program (_FORTIFY_SOURCE checks every descriptor set): its terminal
+# above descriptor 1023, a key, signals, job control; two cases at a time.
+python3 tests/program_test.py --list | grep -E '^terminal\.(terminal_above_1023|key_k|signal_|stopped_)' |
+    xargs -P 2 -I CASE python3 tests/program_test.py CASE /usr/bin/Shapecalc |
+    { ! grep . ; } || { echo "a terminal case failed with the installed program"; exit 1; }
 cmake -S tests/consumer -B "$work/consumer" -G Ninja > /dev/null
 cmake --build "$work/consumer" > /dev/null
 "$work/consumer/consumer"

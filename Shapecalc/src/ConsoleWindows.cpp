@@ -22,6 +22,16 @@ void wait_for_key() {
     }
     (void)take_one_key(input);
     CloseHandle(input);
+    // The next prompt starts on a line of its own: written to the console itself, so that
+    // standard output gets no byte more.
+    const HANDLE screen =
+        CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                    nullptr, OPEN_EXISTING, 0, nullptr);
+    if (screen != INVALID_HANDLE_VALUE) {
+        DWORD written = 0;
+        WriteConsoleA(screen, "\r\n", 2, &written, nullptr);
+        CloseHandle(screen);
+    }
 }
 
 }  // namespace shapecalc
