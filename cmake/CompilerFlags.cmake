@@ -26,6 +26,15 @@ if(builder_flags MATCHES "(^| )-Ofast( |$)")
     list(PREPEND SHAPECALC_STRICT_FP_LINK_OPTIONS -O3)
 endif()
 
+# An ELF library or program names only the shared libraries it uses (--as-needed): the formula
+# libraries use nothing of the C++ runtime, and with LLVM's libc++ GNU ld would otherwise keep
+# libc++, libc++abi and libunwind as their dependencies and, since those define __bss_start, _edata
+# and _end, export the three from the libraries beside the formulas.
+if(CMAKE_EXECUTABLE_FORMAT STREQUAL "ELF")
+    include(CheckLinkerFlag)
+    check_linker_flag(CXX "LINKER:--as-needed" SHAPECALC_LINK_AS_NEEDED)
+endif()
+
 # Every target of the project sees the headers shared by the deliverables' sources (common/).
 function(shapecalc_set_flags target)
     target_include_directories(${target} PRIVATE ${PROJECT_SOURCE_DIR}/common)
@@ -36,5 +45,8 @@ function(shapecalc_set_flags target)
             -Wall -Wextra -Wpedantic ${SHAPECALC_STRICT_FP_OPTIONS} -fno-plt
             $<$<BOOL:${SHAPECALC_PEDANTIC_ERRORS}>:-pedantic-errors>)
         target_link_options(${target} PRIVATE ${SHAPECALC_STRICT_FP_LINK_OPTIONS})
+        if(SHAPECALC_LINK_AS_NEEDED)
+            target_link_options(${target} PRIVATE "LINKER:--as-needed")
+        endif()
     endif()
 endfunction()
