@@ -342,6 +342,17 @@ def ended_at_a_terminal(name):
                      b"k", "status", "0"])
 
 
+def output_on_another_terminal():
+    """Standard output on a terminal of its own: its bytes end with the farewell, and the new line
+    after the key goes to the terminal the key came from, and only there."""
+    screen, other = os.openpty()
+    with_answers(b"exit\n", f'exec "$@" < "$0" > {os.ttyname(other)}',
+                 ["wait", b"k", "status", "0", "screen", b"\n"])
+    os.close(other)
+    shown = os.read(screen, 4096)
+    check(shown.endswith(TEXT["farewell"].replace(b"\n", b"\r\n")), f"its output: {shown!r}")
+
+
 def without_a_terminal(on_a_terminal):
     """No controlling terminal (`setsid`, cron): no key can be read, so none is waited for,
     whether the farewell went to a pipe or to some terminal."""
@@ -434,6 +445,7 @@ def cases():
         # Started with SIGTERM ignored (nohup, trap '' TERM): it stays ignored at the key wait.
         "terminal.ignored_signal": lambda: with_answers(b"", "trap '' TERM; exec \"$@\"", [
             b"exit\n", "see", b"Press any key", "wait", "kill", "TERM", b"k", "status", "0"]),
+        "terminal.output_on_another_terminal": output_on_another_terminal,
         "no_terminal.output_to_a_pipe": lambda: without_a_terminal(False),
         "no_terminal.output_on_a_terminal": lambda: without_a_terminal(True),
     })
