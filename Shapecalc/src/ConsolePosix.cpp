@@ -80,8 +80,6 @@ class Handlers {
         sigemptyset(&all);
         for_each([&all](int signal, bool) { sigaddset(&all, signal); });
         for_each([this, &all](int signal, bool ending) {
-            if (count_ == kMost)
-                return;
             struct sigaction ours {};
             ours.sa_handler = ending ? restore_and_end : note_and_wake;
             ours.sa_mask = all;  // one handler at a time; no SA_RESTART: a signal ends a poll
@@ -112,9 +110,9 @@ class Handlers {
 #endif
     }
 
-    static constexpr int kMost = 128;  // far more than any system has
-    int signals_[kMost] = {};
-    struct sigaction previous_[kMost] = {};
+    // Each signal once, and every signal's number is below NSIG.
+    int signals_[NSIG] = {};
+    struct sigaction previous_[NSIG] = {};
     int count_ = 0;
 };
 
