@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -18,19 +17,12 @@ namespace {
 constexpr double kLength = 123.25;  // stored by no case: shows whether a read stored anything
 constexpr std::int32_t kFigure = 77;
 
-std::string shown(double value) {
-    char text[40];
-    std::snprintf(text, sizeof text, "%a", value);  // one text for each double but NaN
-    return text;
-}
-
-std::string shown(std::int32_t value) {
-    return std::to_string(value);
-}
-
+// A value (exactly: a double in hexadecimal), a state and the unread text, for comparison.
 template <typename T>
 std::string shown(T value, const std::string& state, const std::string& rest) {
-    return shown(value) + " " + state + " \"" + transcript::visible(rest) + "\"";
+    std::ostringstream out;
+    out << std::hexfloat << value << ' ' << state << " \"" << transcript::visible(rest) << '"';
+    return out.str();
 }
 
 // The value, state ("-", "F", "E" or "FE") and unread text after `read` from `input`.
