@@ -224,13 +224,11 @@ void wait_for_key() {
     const int fd = ::open("/dev/tty", O_RDWR | O_NOCTTY | O_CLOEXEC);
     if (fd < 0)
         return;  // no controlling terminal
-    int wake[2];
+    int wake[2] = {-1, -1};
     if (!in_foreground(fd) || ::tcgetattr(fd, &g_saved) != 0 || ::pipe(wake) != 0) {
         ::close(fd);  // a background job cannot read the terminal, nor change its settings
         return;
     }
-    for (const int end : wake)
-        ::fcntl(end, F_SETFD, FD_CLOEXEC);
     ::fcntl(wake[1], F_SETFL, O_NONBLOCK);
     g_terminal = fd;
     g_wake = wake[1];
