@@ -445,6 +445,10 @@ def cases():
         "terminal.key_from_the_terminal": lambda: with_answers(
             b"exit\nx", 'exec "$@" < "$0"',
             ["see", b"Press any key", "wait", "alive", b" ", "status", "0"]),
+        # `echo exit | Shapecalc`: the answers' pipe, ended, is not the terminal the key comes from.
+        "terminal.answers_from_a_pipe": lambda: Terminal(["sh", "-c", 'echo exit | "$@"', "sh",
+                                                          *COMMAND]).play(
+            ["see", b"Press any key", "wait", "pause", "0.2", "alive", b" ", "status", "0"]),
         # Started with SIGTERM ignored (nohup, trap '' TERM): it stays ignored at the key wait.
         "terminal.ignored_signal": lambda: with_answers(b"", "trap '' TERM; exec \"$@\"", [
             b"exit\n", "see", b"Press any key", "wait", "kill", "TERM", b"k", "status", "0"]),
