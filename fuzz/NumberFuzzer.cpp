@@ -23,11 +23,10 @@ void check(bool ok, const char* what) {
     }
 }
 
+// Everything a read left unread, NUL bytes included.
 std::string rest_of(std::istringstream& in) {
     in.clear();
-    std::string rest;
-    std::getline(in, rest, '\0');
-    return rest;
+    return in.str().substr(static_cast<std::size_t>(in.tellg()));
 }
 
 // Decimal digits, least significant first, multiplied by a small factor.
@@ -74,8 +73,7 @@ void check_long(const std::string& text) {
     double value = 0.5;
     shapecalc::read_number(in, value);
     const bool failed = in.fail();
-    in.clear();
-    const std::string read = text.substr(0, static_cast<std::size_t>(in.tellg()));
+    const std::string read = text.substr(0, text.size() - rest_of(in).size());
     char* end = nullptr;
     const double expected = std::strtod(read.c_str(), &end);
     const bool whole = end != read.c_str() && *end == '\0';

@@ -47,6 +47,15 @@ termios g_saved{};
 volatile std::sig_atomic_t g_raw = 0;  // 1 while the terminal is in the wait's mode
 int g_wake = -1;                       // the pipe's end that a waking signal writes to
 
+// Puts `signal` back to its default action; the action it had goes to `had`, if given. Safe in a
+// signal handler.
+void to_default(int signal, struct sigaction* had = nullptr) {
+    struct sigaction default_action {};
+    default_action.sa_handler = SIG_DFL;
+    sigemptyset(&default_action.sa_mask);
+    ::sigaction(signal, &default_action, had);
+}
+
 // Only calls that are safe in a signal handler. The signal is blocked while this runs, so the
 // raise takes effect as it returns, now with the default action; a fault's instruction (SIGSEGV,
 // SIGBUS, ...) runs again and faults the same way. The program dies here before it can write its
@@ -55,10 +64,7 @@ extern "C" void restore_and_end(int signal) {
     if (g_raw != 0) {
         ::tcsetattr(g_terminal, TCSAFLUSH, &g_saved);
     }
-    struct sigaction default_action {};
-    default_action.sa_handler = SIG_DFL;
-    sigemptyset(&default_action.sa_mask);
-    ::sigaction(signal, &default_action, nullptr);
+    to_default(signal);
     ::raise(signal);
 }
 // GCOVR_EXCL_STOP
@@ -176,11 +182,8 @@ bool in_foreground(int fd) {
 
 // Stops the program as `signal` asks, the terminal restored; returns once it is continued.
 void stop(int signal) {
-    struct sigaction default_action {};
-    default_action.sa_handler = SIG_DFL;
-    sigemptyset(&default_action.sa_mask);
     struct sigaction ours {};
-    ::sigaction(signal, &default_action, &ours);
+    to_default(signal, &ours);
     ::raise(signal);  // not blocked: it stops the program before raise returns
     ::sigaction(signal, &ours, nullptr);
 }

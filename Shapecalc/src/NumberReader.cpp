@@ -32,23 +32,24 @@ class Significand {
     void negate() { negative_ = true; }
 
     void add(char digit, bool after_point) {
-        if (kept_ == 0 && digit == '0') {
-            power_ -= after_point ? 1 : 0;  // a leading zero only moves the point
-        } else if (kept_ < kDecidingDigits) {
-            digits_[kept_++] = digit;
-            power_ -= after_point ? 1 : 0;
-        } else {
+        if (kept_ == kDecidingDigits) {  // past the deciding digits only a nonzero one counts
             dropped_nonzero_ = dropped_nonzero_ || digit != '0';
             power_ += after_point ? 0 : 1;
+            return;
         }
+        if (kept_ > 0 || digit != '0') {  // a leading zero only moves the point
+            digits_[kept_++] = digit;
+        }
+        power_ -= after_point ? 1 : 0;
     }
 
     // The double of the digits times ten to the power of theirs and `exponent`'s.
     double value(std::int64_t exponent) {
-        std::int64_t power = kept_ == 0 ? 0 : power_ + exponent;
         if (kept_ == 0) {
-            digits_[kept_++] = '0';
-        } else if (dropped_nonzero_) {
+            return negative_ ? -0.0 : 0.0;  // zero, whatever its exponent
+        }
+        std::int64_t power = power_ + exponent;
+        if (dropped_nonzero_) {
             digits_[kept_++] = '1';  // below every digit kept: only its being nonzero counts
             --power;
         }
@@ -125,11 +126,12 @@ void read_number(std::istream& in, double& value) {
         c == traits::eof() ? std::ios_base::eofbit : std::ios_base::goodbit;
 
     constexpr double kInfinity = std::numeric_limits<double>::infinity();
-    const double parsed = significand.value(exponent_negative ? -exponent_value : exponent_value);
     if (!mantissa || (exponent && !exponent_digits)) {
         value = 0.0;
         state |= std::ios_base::failbit;
-    } else if (parsed == kInfinity || parsed == -kInfinity) {
+    } else if (const double parsed =
+                   significand.value(exponent_negative ? -exponent_value : exponent_value);
+               parsed == kInfinity || parsed == -kInfinity) {
         value =
             parsed > 0 ? std::numeric_limits<double>::max() : -std::numeric_limits<double>::max();
         state |= std::ios_base::failbit;
