@@ -462,10 +462,13 @@ def cases():
         "no_terminal.output_to_a_pipe": lambda: without_a_terminal(False),
         "no_terminal.output_on_a_terminal": lambda: without_a_terminal(True),
     })
-    # `Shapecalc < answers > file` at a terminal: nobody saw the farewell, so no key is awaited.
-    for output in "null", "full":
-        table[f"terminal.output_to_dev{output}"] = lambda o=output: with_answers(
-            b"exit\n", f'exec "$@" < "$0" > /dev/{o}', ["status", "quickly"])
+    # `Shapecalc < answers > file` at a terminal: nobody saw the farewell, so no key is awaited;
+    # a farewell that could not be written fails the run, and the terminal shows why.
+    table["terminal.output_to_devnull"] = lambda: with_answers(
+        b"exit\n", 'exec "$@" < "$0" > /dev/null', ["status", "quickly"])
+    table["terminal.output_to_devfull"] = lambda: with_answers(
+        b"exit\n", 'exec "$@" < "$0" > /dev/full',
+        ["status", "1", "shown", b"Shapecalc: write error: No space left on device\r\n"])
     for name in transcript.names(transcript.FOLDER / "terminal"):
         table[f"terminal.ended.{name}"] = functools.partial(ended_at_a_terminal, name)
     for name, steps in terminal_cases().items():
