@@ -51,10 +51,10 @@ termios g_saved{};
 int g_wake = -1;  // the pipe's end that a waking signal writes to
 
 // What the waking signals asked for since the wait last looked. Flags, not a count: any number of
-// stops before a continue is one stop.
+// stops before a continue is one stop. A continue only wakes the wait, which then looks at the
+// terminal again.
 volatile std::sig_atomic_t g_stop = 0;  // the last stop signal
 volatile std::sig_atomic_t g_hangup = 0;
-volatile std::sig_atomic_t g_continued = 0;
 
 bool in_foreground(int fd) {
     return ::tcgetpgrp(fd) == ::getpgrp();
@@ -93,9 +93,7 @@ extern "C" void note_and_wake(int signal) {
     const int saved_errno = errno;
     if (signal == SIGHUP) {
         g_hangup = 1;
-    } else if (signal == SIGCONT) {
-        g_continued = 1;
-    } else {
+    } else if (signal != SIGCONT) {
         g_stop = signal;
     }
     const unsigned char byte = 0;
@@ -156,7 +154,11 @@ Got read_byte(int terminal, int woken, int timeout_ms, unsigned char& byte) {
         return Got::nothing;
     if (ends[1].revents != 0)
         return Got::woken;
-    return ::read(terminal, &byte, 1) == 1 ? Got::byte : Got::gone;
+    const auto got = ::read(terminal, &byte, 1);
+    if (got == 1)
+        return Got::byte;
+    // A read from the background is stopped by its signal, which the pipe tells of.
+    return got < 0 && errno == EINTR ? Got::woken : Got::gone;
 }
 
 // The bytes of one key press follow its first byte at once: within a few milliseconds even over
@@ -236,13 +238,11 @@ void wait_in(int terminal, int woken, const termios& raw) {
         if (!in_foreground(terminal)) {
             // In the background the terminal is the shell's: stop as its reading would, until the
             // shell's fg continues the wait in the foreground. Where no shell can (an orphaned
-            // group, in which the stop is discarded), wait for a signal without reading.
-            g_continued = 0;
+            // group, in which the stop is discarded), wait for a signal without reading; after a
+            // continue its handler's byte is already there.
             stop(SIGTTOU);
-            if (g_continued == 0) {
-                pollfd pipe_end{woken, POLLIN, 0};
-                ::poll(&pipe_end, 1, -1);
-            }
+            pollfd pipe_end{woken, POLLIN, 0};
+            ::poll(&pipe_end, 1, -1);
             continue;
         }
         if (first || !in_wait_mode(terminal)) {
