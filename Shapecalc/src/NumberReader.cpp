@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cmath>
 #include <cstdlib>
 #include <limits>
 
@@ -125,15 +126,13 @@ void read_number(std::istream& in, double& value) {
     std::ios_base::iostate state =
         c == traits::eof() ? std::ios_base::eofbit : std::ios_base::goodbit;
 
-    constexpr double kInfinity = std::numeric_limits<double>::infinity();
     if (!mantissa || (exponent && !exponent_digits)) {
         value = 0.0;
         state |= std::ios_base::failbit;
     } else if (const double parsed =
                    significand.value(exponent_negative ? -exponent_value : exponent_value);
-               parsed == kInfinity || parsed == -kInfinity) {
-        value =
-            parsed > 0 ? std::numeric_limits<double>::max() : -std::numeric_limits<double>::max();
+               std::isinf(parsed)) {
+        value = std::copysign(std::numeric_limits<double>::max(), parsed);
         state |= std::ios_base::failbit;
     } else {
         value = parsed;
