@@ -31,7 +31,7 @@ def rounded(text):
     order = len(digits) + int(exponent or 0) - len(fraction)  # 10^(order-1) <= |value| < 10^order
     if not digits or order < -400:  # below half the smallest subnormal, 2^-1075
         value = 0.0
-    elif order > 400:  # an exponent Fraction could not raise ten to: beyond the largest double
+    elif order > 400:  # beyond the largest double (and ten to 10^17 is too much for Fraction)
         value = math.inf
     else:
         try:
@@ -44,14 +44,14 @@ def rounded(text):
 def check():
     sys.set_int_max_str_digits(0)  # Fraction reads digits thousands long
     errors, checked = [], 0
-    for where, line in ((f"{TABLE}:{n}", line) for n, line in
-                        enumerate(TABLE.read_bytes().splitlines(), 1)):
+    for number, line in enumerate(TABLE.read_bytes().splitlines(), 1):
         if not line or line.startswith(b"#"):
             continue
+        where = f"{TABLE}:{number}"
         field, length, _ = line.split(b"|")
         stated, state, rest = length.split(None, 2)
         text, rest = transcript.tokens(field, {}, where), transcript.tokens(rest, {}, where)
-        taken = text[:len(text) - len(rest)].lstrip(b" \t\n\v\f\r").decode()
+        taken = text[:len(text) - len(rest)].lstrip(b" \t\n\v\f\r").decode("latin-1")
         if not text.endswith(rest):
             errors.append(f"{where}: the unread text is not the end of the input")
         if not text.endswith(rest) or not NUMBER.fullmatch(taken):
