@@ -334,7 +334,8 @@ def page(data):
            "named by the word the prompt uses (the prompts keep the program's own spelling). "
            "With it, for each menu the figure is in: the answers that reach it from the top "
            "menu, its prompts in the order they come, what to type at each, the formula and one "
-           "worked example. π is 22/7 throughout, and results are printed with six significant "
+           "worked example, computed by [the rules of the arithmetic]"
+           "(ARCHITECTURE.md#the-rules-of-the-arithmetic) and printed with six significant "
            "digits. An example can be typed ahead on one line: `2 2 12 7` at the top menu prints "
            "`Area = 154`.", ""]
     for family, figures in families(data):
