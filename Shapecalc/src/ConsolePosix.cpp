@@ -55,7 +55,7 @@ int g_wake = -1;  // the pipe's end that a waking signal writes to
 // stops before a continue is one stop. A continue only wakes the wait, which then looks at the
 // terminal again.
 volatile std::sig_atomic_t g_stop = 0;  // the last stop signal
-volatile std::sig_atomic_t g_hangup = 0;
+volatile std::sig_atomic_t g_hangup = false;
 
 bool in_foreground(int fd) {
     return ::tcgetpgrp(fd) == ::getpgrp();
@@ -93,7 +93,7 @@ extern "C" void restore_and_end(int signal) {
 extern "C" void note_and_wake(int signal) {
     const int saved_errno = errno;
     if (signal == SIGHUP) {
-        g_hangup = 1;
+        g_hangup = true;
     } else if (signal != SIGCONT) {
         g_stop = signal;
     }
@@ -103,30 +103,27 @@ extern "C" void note_and_wake(int signal) {
     errno = saved_errno;
 }
 
-// Calls `each(signal, ending)` for every signal the wait catches.
-template <typename F>
-void for_each_signal(F each) {
-    for (const int signal : kEnding)
-        each(signal, true);
-    for (const int signal : kWaking)
-        each(signal, false);
-#ifdef SIGRTMIN
-    for (int signal = SIGRTMIN; signal <= SIGRTMAX; ++signal)
-        each(signal, true);
-#endif
+// Catches `signal` with `handler`, unless it was ignored when the program started (nohup,
+// trap '' TERM): then it stays ignored.
+void catch_signal(int signal, void (*handler)(int)) {
+    struct sigaction had {};
+    if (::sigaction(signal, nullptr, &had) != 0 || had.sa_handler == SIG_IGN)
+        return;
+    struct sigaction ours {};  // no SA_RESTART: a signal ends a poll
+    ours.sa_handler = handler;
+    ::sigaction(signal, &ours, nullptr);
 }
 
-// The wait's handlers, in place until the program ends, which it does right after the wait. A
-// signal ignored when the program started (nohup, trap '' TERM) stays ignored.
+// The wait's handlers, in place until the program ends, which it does right after the wait.
 void install_handlers() {
-    for_each_signal([](int signal, bool ending) {
-        struct sigaction had {};
-        if (::sigaction(signal, nullptr, &had) != 0 || had.sa_handler == SIG_IGN)
-            return;
-        struct sigaction ours {};  // no SA_RESTART: a signal ends a poll
-        ours.sa_handler = ending ? restore_and_end : note_and_wake;
-        ::sigaction(signal, &ours, nullptr);
-    });
+    for (const int signal : kEnding)
+        catch_signal(signal, restore_and_end);
+#ifdef SIGRTMIN
+    for (int signal = SIGRTMIN; signal <= SIGRTMAX; ++signal)
+        catch_signal(signal, restore_and_end);
+#endif
+    for (const int signal : kWaking)
+        catch_signal(signal, note_and_wake);
 }
 
 // Empties the pipe, which never blocks: a read that comes back short has taken what was there. The
@@ -137,13 +134,18 @@ void drain(int woken) {
     }
 }
 
+// What poll is to watch on `fd`: its input.
+pollfd watch(int fd) {
+    return {fd, POLLIN, 0};  // no events yet: poll writes them
+}
+
 // How a read of the terminal ended.
 enum class Got { byte, nothing, woken, gone };
 
 // One byte from the terminal, waiting at most `timeout_ms` (forever when negative); `woken` when a
 // waking signal came, `gone` when the terminal has hung up.
 Got read_byte(int terminal, int woken, int timeout_ms, unsigned char& byte) {
-    pollfd ends[2] = {{terminal, POLLIN, 0}, {woken, POLLIN, 0}};
+    pollfd ends[2] = {watch(terminal), watch(woken)};
     int ready = 0;
     do {
         ready = ::poll(ends, 2, timeout_ms);
@@ -168,10 +170,9 @@ Got read_key(int terminal, int woken) {
     if (first != Got::byte)
         return first;
     const auto next = [&] { return read_byte(terminal, woken, kRestOfKeyMs, byte) == Got::byte; };
-    if (byte == 0x1b) {
-        if (!next())
-            return Got::byte;  // Escape alone
-        if (byte == '[') {     // CSI: parameters and intermediates, then one final byte
+    // Escape alone is a key of its own: it goes on below, as a byte that no other follows.
+    if (byte == 0x1b && next()) {
+        if (byte == '[') {  // CSI: parameters and intermediates, then one final byte
             while (next() && (byte < 0x40 || byte > 0x7e)) {
             }
             return Got::byte;
@@ -222,7 +223,7 @@ void wait_in(int terminal, int woken, const termios& raw) {
     bool first = true;
     for (;;) {
         drain(woken);
-        if (g_hangup != 0)
+        if (g_hangup)
             return;
         if (g_stop != 0) {
             const int signal = g_stop;
@@ -239,7 +240,7 @@ void wait_in(int terminal, int woken, const termios& raw) {
             // group, in which the stop is discarded), wait for a signal without reading; after a
             // continue its handler's byte is already there.
             stop(SIGTTOU);
-            pollfd pipe_end{woken, POLLIN, 0};
+            pollfd pipe_end = watch(woken);
             ::poll(&pipe_end, 1, -1);
             continue;
         }
@@ -260,8 +261,8 @@ void wait_in(int terminal, int woken, const termios& raw) {
             new_line(terminal);
             return;
         }
-        if (got == Got::gone)
-            return;
+        if (got != Got::woken)
+            return;  // the terminal gone
     }
 }
 
