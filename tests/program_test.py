@@ -505,7 +505,7 @@ def cases():
         "no_terminal.output_on_a_terminal": lambda: without_a_terminal(True),
     })
     # `Shapecalc < answers > file` at a terminal: nobody saw the farewell, so no key is awaited;
-    # one that could not be written is an error, told on the terminal.
+    # a farewell that could not be written fails the run, and the terminal shows why.
     for output, steps in ("null", ["status", "quickly"]), ("full", [
             "status", "1", "screen", WRITE_ERROR % b"No space left on device"]):
         table[f"terminal.output_to_dev{output}"] = lambda o=output, s=steps: with_answers(

@@ -336,7 +336,10 @@ def page(data):
            "menu, its prompts in the order they come, what to type at each, the formula and one "
            "worked example. π is 22/7 throughout, and results are printed with six significant "
            "digits. An example can be typed ahead on one line: `2 2 12 7` at the top menu prints "
-           "`Area = 154`.", ""]
+           "`Area = 154`."
+           " A length that cannot be read (letters, the end of input, or a number too large for "
+           "a double, such as `1e400`) gives no result line: the remaining prompts come, then the "
+           "figure list, and the program ends.", ""]
     for family, figures in families(data):
         # One line a figure: its answers in each menu, linked to its section.
         menus = [q for q in QUANTITIES if any(r["answers"].startswith(q)

@@ -22,10 +22,11 @@ swapped, += and -= too (arith; not ++ and --, which mostly make endless loops th
 limit ends), an integer constant plus or minus one (const), true and false swapped (bool), a !
 removed (not), a one-line statement deleted (delete) and two neighbouring arguments of a call
 swapped (swap); never in comments, literals, preprocessor lines or static_assert. A mutant's id is
-"FILE[:FUNCTION] RULE N CODE": CODE is its line's text, blanks collapsed, and N counts the mutants
-of RULE on lines of that text within the same function, so that an edit changes only the ids of
-the lines it touches. --since REV takes only those on lines that differ from the git revision REV
-(git diff -U0 REV, the working copy's changes included): a developer's own edit, in minutes.
+"FILE[:FUNCTION] RULE N CODE", made of its line's text and its function (an overload's: with its
+parameter list), so that an edit changes only the ids of the lines it touches (docs/TESTING.md,
+"Mutation runs", gives the scheme). --since REV takes only those on lines that differ from the git
+revision REV (git diff -U0 REV, the working copy's changes included): a developer's own edit, in
+minutes.
 Each is rebuilt incrementally and meets first the tests that the kill matrix has failing for the
 listed mutations of its file, then the rest, up to the first failure. A mutant that does not
 compile, or is not ISO C++ (-pedantic-errors), is stillborn; one that compiles to the same objects
@@ -70,7 +71,7 @@ MATRIX_HEADER = """\
 EQUIVALENT = ROOT / "tools" / "equivalent_mutants.txt"
 # The generated mutants CI runs beside the @ci ones: those whose id's SHA-256, read as a fraction,
 # falls below this share (about 19 of 930). An id changes only with its own line (or function's
-# name), so an edit redraws only the mutants of the lines it touched.
+# name, or an overload's parameters), so an edit redraws only the mutants of the lines it touched.
 CI_SHARE = 0.02
 # The mutation runs leave out the check of the lists: every mutation changes a line it matches.
 LISTS_TEST = "Shapecalc.mutation_lists"
@@ -109,6 +110,7 @@ TOKEN = re.compile(r"""(?P<skip>//[^\n]*|/\*.*?\*/|^[ \t]*\#(?:\\\n|[^\n])*)
     |(?P<num>\.?\d(?:[eEpP][+-]|[\w.'])*)|(?P<word>[A-Za-z_]\w*)
     |(?P<op><<=|>>=|->|::|<=|>=|==|!=|&&|\|\||\+\+|--|\+=|-=|<<|>>|\.\.\.|\S)""",
                    re.S | re.M | re.X)
+RULES = set(RULE.values()) | {"const", "not", "delete", "swap"}
 KEYWORDS = {"return", "case", "else", "throw", "new", "delete", "do"}  # words before an expression
 NOT_CALLED = {"if", "for", "while", "switch", "sizeof", "alignof", "decltype", "noexcept", "catch"}
 NOT_DELETED = {"if", "for", "while", "switch", "do", "else", "case", "default", "using", "try"}
@@ -121,25 +123,32 @@ PARAMETER = re.compile(r"(?!sizeof\b)(?:[A-Za-z_][\w:]*(?:<.*>)?\s*[*&]*\s+)+[*&
 
 
 def function_name(toks, pair, i):
-    """The name of the function whose body opens at toks[i] ("" for a lambda's)."""
+    """The name of the function whose body opens at toks[i] ("" for a lambda's), and its
+    signature: the name, then its parameters and qualifiers as written, blanks collapsed and
+    comments dropped."""
     j = i - 1
     while toks[j][1] in ("const", "noexcept", "override", "final"):
         j -= 1
     if toks[j][1] != ")":
-        return ""
-    k = pair[j]  # the parameters' ( (a constructor's: past its member initialisers)
+        return "", ""
+    qualifiers, k = j, pair[j]  # the parameters' ( (a constructor's: past its member initialisers)
     while toks[k - 1][0] == "word" and toks[k - 2][1] in (",", ":") and toks[k - 3][1] in (
             ")", "}"):
         k = pair[k - 3]
     start = next((k - n for n in (2, 3) if toks[k - n][1] == "operator"), None)
     if start is None and toks[k - 1][0] != "word":
-        return ""
+        return "", ""
     start = k - 1 if start is None else start
+    start -= toks[start - 1][1] == "~"  # a destructor
     name = "".join(tok[1] for tok in toks[start:k])
-    while toks[start - 1][1] in ("::", "~") and toks[start - 2][0] == "word":
+    while toks[start - 1][1] == "::" and toks[start - 2][0] == "word":
         name = "".join(tok[1] for tok in toks[start - 2:start]) + name
         start -= 2
-    return name
+    parts = [toks[k][1]]
+    for t in range(k + 1, pair[k] + 1):
+        parts.append(" " * (toks[t - 1][3] < toks[t][2]) + toks[t][1])
+    parts += [" " + toks[t][1] for t in range(pair[k] + 1, i) if t > qualifiers]
+    return name, name + "".join(parts)
 
 
 def generate(name):
@@ -148,7 +157,7 @@ def generate(name):
     toks = [(m.lastgroup, m.group(), m.start(), m.end()) for m in TOKEN.finditer(text)
             if m.lastgroup != "skip"]
     line = [text.count("\n", 0, tok[2]) + 1 for tok in toks] + [0]
-    pair, stack, angle, code, scope, out, seen = {}, [], {}, [], [], [], {}
+    pair, stack, angle, code, scope, out, seen, signatures = {}, [], {}, [], [], [], {}, {}
     for i, tok in enumerate(toks):
         if tok[1] in ("(", "[", "{"):
             stack.append(i)
@@ -170,12 +179,12 @@ def generate(name):
 
     def add(rule, first, last, new, what):
         code = " ".join(text[slice(*extent[line[first]])].split())
-        function = scope[-1] if scope else ""
+        function = scope[-1] if scope else ("", "")
         k = seen[function, rule, code] = seen.get((function, rule, code), -1) + 1
         column = toks[first][2] - text.rfind("\n", 0, toks[first][2])
         out.append({"file": name, "start": toks[first][2], "end": toks[last][3], "new": new,
-                    "lines": range(line[first], line[last] + 1),
-                    "id": f"{name}{':' * bool(function)}{function} {rule} {k} {code}",
+                    "lines": range(line[first], line[last] + 1), "function": function,
+                    "rule": rule, "id": f" {rule} {k} {code}",
                     "what": f"{line[first]}:{column} {what}"})
 
     skip = -1
@@ -185,8 +194,9 @@ def generate(name):
             inside = bool(code) and code[-1] > 0
             code.append(2 if not inside and prev in (")", "const", "noexcept") else int(
                 prev in (")", "else", "do") or inside and prev in (";", "{", "}")))
-            scope.append(function_name(toks, pair, i) if code[-1] == 2 else scope[-1] if scope
-                         else "")
+            scope.append(function_name(toks, pair, i) if code[-1] == 2 else scope[-1]
+                         if scope else ("", ""))
+            signatures.setdefault(scope[-1][0], set()).add(scope[-1][1])
         elif t == "}":
             code.pop()
             scope.pop()
@@ -230,6 +240,10 @@ def generate(name):
                 if first != second:
                     add("swap", a1, b2, second + text[toks[b1][3]:toks[a2][2]] + first,
                         f"{first} <-> {second}")
+    for m in out:  # an overloaded name is told apart by the signature
+        function, signature = m.pop("function")
+        function = signature if len(signatures[function]) > 1 else function
+        m["id"] = f"{name}{':' * bool(function)}{function}{m['id']}"
     return out
 
 
@@ -287,9 +301,13 @@ def check_lists():
     faults = []
     for number, entry in entries(EQUIVALENT):
         if entry not in ids:
-            file, rule = entry.split()[0].split(":")[0], entry.split()[1:2]
-            near = difflib.get_close_matches(entry, [m["id"] for m in generated if m["file"] == file
-                                                     and m["id"].split()[1:2] == rule], 1, 0.6)
+            # The rule: the first of the words past the file that is a rule's and is followed
+            # by a count (an overload's parameters may hold the word const).
+            words = entry.split(" ")
+            rule = next((w for w, n in zip(words[1:], words[2:]) if w in RULES and n.isdigit()), "")
+            near = difflib.get_close_matches(entry, [m["id"] for m in generated if m["rule"] == rule
+                                                     and m["file"] == words[0].split(":")[0]], 1,
+                                             0.6)
             faults.append(f"{EQUIVALENT.relative_to(ROOT)}:{number}: no generated mutant has the "
                           f"id {entry!r}" + (f" (the nearest now: {near[0]!r})" if near else ""))
     mutations = parse(ROOT / "tools" / "mutations.txt")
@@ -357,7 +375,7 @@ def main():
         print("".join(f"{'@ci' if m['ci'] else '@'} {m['id']}\n" for m in listed), end="")
         print("".join(f"{m['id']}  [{m['what']}]\n" for m in generated), end="")
         for key in ("file", "rule"):
-            keys = [m["file"] if key == "file" else m["id"].split()[1] for m in generated]
+            keys = [m[key] for m in generated]
             print(", ".join(f"{k} {keys.count(k)}" for k in sorted(set(keys))))
         return print(f"{len(listed)} listed mutations; {len(generated)} of the {total} generated"
                      " mutants")

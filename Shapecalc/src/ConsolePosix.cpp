@@ -5,7 +5,6 @@
 
 #include <cerrno>
 #include <csignal>
-#include <iterator>
 
 #include "Console.hpp"
 
@@ -13,8 +12,9 @@
 // non-canonical mode without echo. Everything that could leave the terminal in that mode, or
 // leave bytes of the key for the shell, is handled here: the whole key is consumed, input that
 // was pending before the wait or arrives with the key is discarded, and every signal that stops or
-// ends the program restores the terminal first. Only interfaces that every POSIX system has are
-// used: poll, which has no limit on the descriptor's number, and a pipe that a signal writes to.
+// ends the program restores the terminal first. A stop and continue, caught or not, leaves the
+// wait in its own mode again. Only interfaces that every POSIX system has are used: poll, which
+// has no limit on the descriptor's number, and a pipe that a signal writes to.
 namespace shapecalc {
 
 namespace {
@@ -37,15 +37,37 @@ constexpr int kEnding[] = {
     SIGEMT,
 #endif
 };
-// The signals whose default action stops the process, and the hang-up, which ends the wait: each
-// wakes the wait, which acts on it with the terminal restored.
-constexpr int kWaking[] = {SIGTSTP, SIGTTIN, SIGTTOU, SIGHUP};
+// The signals that the wait acts on itself, with the terminal restored: the stops, the hang-up,
+// which ends the wait, and the continue, after which it sets its own mode again.
+constexpr int kWaking[] = {SIGTSTP, SIGTTIN, SIGTTOU, SIGHUP, SIGCONT};
+
+// The wait's mode: one key, unechoed, without line editing; ISIG off so that Ctrl-C and Ctrl-Z are
+// keys like any other.
+constexpr tcflag_t kWaitOff = ICANON | ECHO | ISIG | IEXTEN;
 
 // What the handlers need; set before any of them is installed.
 int g_terminal = -1;
 termios g_saved{};
-volatile std::sig_atomic_t g_raw = 0;  // 1 while the terminal is in the wait's mode
-int g_wake = -1;                       // the pipe's end that a waking signal writes to
+int g_wake = -1;  // the pipe's end that a waking signal writes to
+
+// What the waking signals asked for since the wait last looked. Flags, not a count: any number of
+// stops before a continue is one stop. A continue only wakes the wait, which then looks at the
+// terminal again.
+volatile std::sig_atomic_t g_stop = 0;  // the last stop signal
+volatile std::sig_atomic_t g_hangup = 0;
+
+bool in_foreground(int fd) {
+    return ::tcgetpgrp(fd) == ::getpgrp();
+}
+
+// Puts the terminal's own settings back, unless another group holds the terminal: its settings
+// are then the shell's. A signal that cuts it short cannot leave the terminal in the wait's mode.
+// Safe in a signal handler.
+void restore() {
+    while (in_foreground(g_terminal) && ::tcsetattr(g_terminal, TCSAFLUSH, &g_saved) != 0 &&
+           errno == EINTR) {
+    }
+}
 
 // Puts `signal` back to its default action; the action it had goes to `had`, if given. Safe in a
 // signal handler.
@@ -61,9 +83,7 @@ void to_default(int signal, struct sigaction* had = nullptr) {
 // SIGBUS, ...) runs again and faults the same way. The program dies here before it can write its
 // coverage counts, though the tests run it: GCOVR_EXCL_START
 extern "C" void restore_and_end(int signal) {
-    if (g_raw != 0) {
-        ::tcsetattr(g_terminal, TCSAFLUSH, &g_saved);
-    }
+    restore();
     to_default(signal);
     ::raise(signal);
 }
@@ -71,78 +91,74 @@ extern "C" void restore_and_end(int signal) {
 
 extern "C" void note_and_wake(int signal) {
     const int saved_errno = errno;
-    const auto number = static_cast<unsigned char>(signal);
+    if (signal == SIGHUP) {
+        g_hangup = 1;
+    } else if (signal != SIGCONT) {
+        g_stop = signal;
+    }
+    const unsigned char byte = 0;
     // The pipe never blocks: a full one wakes the wait all the same.
-    [[maybe_unused]] const auto written = ::write(g_wake, &number, 1);
+    [[maybe_unused]] const auto written = ::write(g_wake, &byte, 1);
     errno = saved_errno;
 }
 
-// The wait's handlers, in place from construction to destruction. A signal ignored when the
-// program started (nohup, trap '' TERM) stays ignored.
-class Handlers {
-  public:
-    Handlers() {
-        sigset_t all;
-        sigemptyset(&all);
-        for_each([&all](int signal, bool) { sigaddset(&all, signal); });
-        for_each([this, &all](int signal, bool ending) {
-            struct sigaction ours {};
-            ours.sa_handler = ending ? restore_and_end : note_and_wake;
-            ours.sa_mask = all;  // one handler at a time; no SA_RESTART: a signal ends a poll
-            struct sigaction& previous = previous_[count_];
-            if (::sigaction(signal, &ours, &previous) == 0 && previous.sa_handler == SIG_IGN) {
-                ::sigaction(signal, &previous, nullptr);
-            }
-            signals_[count_++] = signal;
-        });
-    }
-    ~Handlers() {
-        for (int i = 0; i < count_; ++i)
-            ::sigaction(signals_[i], &previous_[i], nullptr);
-    }
-    Handlers(const Handlers&) = delete;
-    Handlers& operator=(const Handlers&) = delete;
-
-  private:
-    template <typename F>
-    static void for_each(F each) {
-        for (const int signal : kEnding)
-            each(signal, true);
-        for (const int signal : kWaking)
-            each(signal, false);
+// Calls `each(signal, ending)` for every signal the wait catches.
+template <typename F>
+void for_each_signal(F each) {
+    for (const int signal : kEnding)
+        each(signal, true);
+    for (const int signal : kWaking)
+        each(signal, false);
 #ifdef SIGRTMIN
-        for (int signal = SIGRTMIN; signal <= SIGRTMAX; ++signal)
-            each(signal, true);
+    for (int signal = SIGRTMIN; signal <= SIGRTMAX; ++signal)
+        each(signal, true);
 #endif
+}
+
+// The wait's handlers, one at a time, in place until the program ends, which it does right after
+// the wait. A signal ignored when the program started (nohup, trap '' TERM) stays ignored.
+void install_handlers() {
+    sigset_t all;
+    sigemptyset(&all);
+    for_each_signal([&all](int signal, bool) { sigaddset(&all, signal); });
+    for_each_signal([&all](int signal, bool ending) {
+        struct sigaction had {};
+        if (::sigaction(signal, nullptr, &had) != 0 || had.sa_handler == SIG_IGN)
+            return;
+        struct sigaction ours {};
+        ours.sa_handler = ending ? restore_and_end : note_and_wake;
+        ours.sa_mask = all;  // no SA_RESTART: a signal ends a poll
+        ::sigaction(signal, &ours, nullptr);
+    });
+}
+
+// Empties the pipe: the flags say what the signals asked.
+void drain(int woken) {
+    unsigned char bytes[64];
+    while (::read(woken, bytes, sizeof bytes) > 0) {
     }
+}
 
-    // Each signal once, and every signal's number is below NSIG.
-    int signals_[NSIG] = {};
-    struct sigaction previous_[NSIG] = {};
-    int count_ = 0;
-};
+// How a read of the terminal ended.
+enum class Got { byte, nothing, woken, gone };
 
-// The terminal, the pipe that wakes the wait, and the waking signal that came (0: none).
-struct Wait {
-    int terminal;
-    int woken;
-    int caught;
-};
-
-// One byte from the terminal, waiting at most `timeout_ms` (forever when negative); false when
-// the time is up, a waking signal came (wait.caught tells) or the terminal has hung up.
-bool read_byte(Wait& wait, int timeout_ms, unsigned char& byte) {
-    pollfd ends[2] = {{wait.terminal, POLLIN, 0}, {wait.woken, POLLIN, 0}};
+// One byte from the terminal, waiting at most `timeout_ms` (forever when negative); `woken` when a
+// waking signal came, `gone` when the terminal has hung up.
+Got read_byte(int terminal, int woken, int timeout_ms, unsigned char& byte) {
+    pollfd ends[2] = {{terminal, POLLIN, 0}, {woken, POLLIN, 0}};
     int ready = 0;
     do {
         ready = ::poll(ends, 2, timeout_ms);
-    } while (ready < 0 && errno == EINTR);  // the pipe tells which signal it was
-    unsigned char signal = 0;
-    if (ready > 0 && ends[1].revents != 0 && ::read(wait.woken, &signal, 1) == 1) {
-        wait.caught = signal;
-        return false;
-    }
-    return ready > 0 && (ends[0].revents & POLLIN) != 0 && ::read(wait.terminal, &byte, 1) == 1;
+    } while (ready < 0 && errno == EINTR);  // the pipe tells that a signal came
+    if (ready == 0)
+        return Got::nothing;
+    if (ends[1].revents != 0)
+        return Got::woken;
+    const auto got = ::read(terminal, &byte, 1);
+    if (got == 1)
+        return Got::byte;
+    // A read from the background is stopped by its signal, which the pipe tells of.
+    return got < 0 && errno == EINTR ? Got::woken : Got::gone;
 }
 
 // The bytes of one key press follow its first byte at once: within a few milliseconds even over
@@ -150,37 +166,36 @@ bool read_byte(Wait& wait, int timeout_ms, unsigned char& byte) {
 constexpr int kRestOfKeyMs = 100;
 
 // Reads one whole key: a plain byte, a UTF-8 character, or an escape sequence (arrows, function
-// keys, Alt-combinations); false when no key came. A signal or the terminal going away ends it
-// early (wait.caught tells).
-bool read_key(Wait& wait) {
+// keys, Alt-combinations). A signal before the key's first byte, or the terminal going away,
+// ends it without a key; a signal within the key ends the key there.
+Got read_key(int terminal, int woken) {
     unsigned char byte = 0;
-    if (!read_byte(wait, -1, byte))
-        return false;
+    const Got first = read_byte(terminal, woken, -1, byte);
+    if (first != Got::byte)
+        return first;
+    const auto next = [&] { return read_byte(terminal, woken, kRestOfKeyMs, byte) == Got::byte; };
     if (byte == 0x1b) {
-        if (!read_byte(wait, kRestOfKeyMs, byte))
-            return true;    // Escape alone
-        if (byte == '[') {  // CSI: parameters and intermediates, then one final byte
-            while (read_byte(wait, kRestOfKeyMs, byte) && (byte < 0x40 || byte > 0x7e)) {
+        if (!next())
+            return Got::byte;  // Escape alone
+        if (byte == '[') {     // CSI: parameters and intermediates, then one final byte
+            while (next() && (byte < 0x40 || byte > 0x7e)) {
             }
-            return true;
+            return Got::byte;
         }
         if (byte == 'O') {  // SS3: one more byte
-            read_byte(wait, kRestOfKeyMs, byte);
-            return true;
+            next();
+            return Got::byte;
         }
         // Alt with a key: that key's byte is here; a UTF-8 character goes on below.
     }
     int continuation = byte >= 0xf0 ? 3 : byte >= 0xe0 ? 2 : byte >= 0xc0 ? 1 : 0;
-    while (continuation-- > 0 && read_byte(wait, kRestOfKeyMs, byte) && (byte & 0xc0) == 0x80) {
+    while (continuation-- > 0 && next() && (byte & 0xc0) == 0x80) {
     }
-    return true;
+    return Got::byte;
 }
 
-bool in_foreground(int fd) {
-    return ::tcgetpgrp(fd) == ::getpgrp();
-}
-
-// Stops the program as `signal` asks, the terminal restored; returns once it is continued.
+// Stops the program as `signal` asks, the terminal restored; returns once it is continued, or at
+// once where the stop is not allowed (a group no shell controls).
 void stop(int signal) {
     struct sigaction ours {};
     to_default(signal, &ours);
@@ -188,33 +203,70 @@ void stop(int signal) {
     ::sigaction(signal, &ours, nullptr);
 }
 
-// The waits for one key, each in the wait's mode; they end with a key, the terminal gone, a
-// hang-up, or the program no longer in the foreground.
-void wait_in(Wait& wait, const termios& raw) {
+// A new line on the terminal: "\n" where the terminal turns it into CR LF, "\r\n" elsewhere.
+void new_line(int terminal) {
+    const bool translated = (g_saved.c_oflag & OPOST) != 0 && (g_saved.c_oflag & ONLCR) != 0;
+    [[maybe_unused]] const auto written =
+        translated ? ::write(terminal, "\n", 1) : ::write(terminal, "\r\n", 2);
+}
+
+// Whether the terminal is in the wait's mode: a continue after a stop that the program could not
+// catch finds the shell's instead.
+bool in_wait_mode(int terminal) {
+    termios now{};
+    return ::tcgetattr(terminal, &now) == 0 && (now.c_lflag & kWaitOff) == 0;
+}
+
+// Waits for one key in the wait's mode. It ends with a key, the terminal gone or a hang-up; a
+// stop, however many signals asked for it, stops it once, and in the background it stops again
+// until it is brought to the foreground.
+void wait_in(int terminal, int woken, const termios& raw) {
+    bool first = true;
     for (;;) {
-        wait.caught = 0;
-        g_raw = 1;
-        // TCSAFLUSH discards what was typed or pasted before the wait: only a new key counts.
-        if (!in_foreground(wait.terminal) || ::tcsetattr(wait.terminal, TCSAFLUSH, &raw) != 0) {
-            g_raw = 0;
+        drain(woken);
+        if (g_hangup != 0)
             return;
+        if (g_stop != 0) {
+            const int signal = g_stop;
+            restore();
+            stop(signal);
+            g_stop = 0;  // the stops that came before the continue were this one
+            continue;
         }
-        const bool key = read_key(wait);
-        // Restoring discards what is left after the key, so nothing reaches the shell.
-        ::tcsetattr(wait.terminal, TCSAFLUSH, &g_saved);
-        g_raw = 0;
-        if (key && wait.caught == 0) {
+        if (::tcgetpgrp(terminal) < 0)
+            return;  // the terminal gone
+        if (!in_foreground(terminal)) {
+            // In the background the terminal is the shell's: stop as its reading would, until the
+            // shell's fg continues the wait in the foreground. Where no shell can (an orphaned
+            // group, in which the stop is discarded), wait for a signal without reading; after a
+            // continue its handler's byte is already there.
+            stop(SIGTTOU);
+            pollfd pipe_end{woken, POLLIN, 0};
+            ::poll(&pipe_end, 1, -1);
+            continue;
+        }
+        if (first || !in_wait_mode(terminal)) {
+            // TCSAFLUSH discards what was typed or pasted meanwhile: only a new key counts.
+            if (::tcsetattr(terminal, TCSAFLUSH, &raw) != 0) {
+                if (errno == EINTR)
+                    continue;  // a signal came: it says what to do
+                return;
+            }
+            if (!first) {
+                // The shell wrote over the screen while the program was stopped.
+                new_line(terminal);
+                [[maybe_unused]] const auto written = ::write(terminal, " Press any key", 14);
+            }
+            first = false;
+        }
+        const Got got = read_key(terminal, woken);
+        if (got == Got::byte) {
             // The shell's prompt starts on a line of its own; standard output is left alone.
-            const bool translated =
-                (g_saved.c_oflag & OPOST) != 0 && (g_saved.c_oflag & ONLCR) != 0;
-            [[maybe_unused]] const auto written =
-                translated ? ::write(wait.terminal, "\n", 1) : ::write(wait.terminal, "\r\n", 2);
+            new_line(terminal);
             return;
         }
-        // A signal may also come while the rest of a key is awaited: it acts all the same.
-        if (wait.caught == 0 || wait.caught == SIGHUP)
-            return;  // the terminal gone: the wait is over
-        stop(wait.caught);
+        if (got == Got::gone)
+            return;
     }
 }
 
@@ -227,30 +279,33 @@ void wait_for_key() {
     const int fd = ::open("/dev/tty", O_RDWR | O_NOCTTY | O_CLOEXEC);
     if (fd < 0)
         return;  // no controlling terminal
-    int wake[2] = {-1, -1};
-    if (!in_foreground(fd) || ::tcgetattr(fd, &g_saved) != 0 || ::pipe(wake) != 0) {
-        ::close(fd);  // a background job cannot read the terminal, nor change its settings
+    // A background job can neither read the terminal nor change its settings.
+    if (!in_foreground(fd) || ::tcgetattr(fd, &g_saved) != 0) {
+        ::close(fd);
         return;
     }
-    ::fcntl(wake[1], F_SETFL, O_NONBLOCK);
+    int wake[2] = {-1, -1};
+    if (::pipe(wake) != 0) {
+        // No key can be awaited safely: the shell's prompt still starts on a line of its own.
+        new_line(fd);
+        ::close(fd);
+        return;
+    }
+    for (const int end : wake)
+        ::fcntl(end, F_SETFL, O_NONBLOCK);
     g_terminal = fd;
     g_wake = wake[1];
 
     termios raw = g_saved;
-    // One key, unechoed, without line editing; ISIG off so that Ctrl-C and Ctrl-Z are keys like
-    // any other.
-    raw.c_lflag &= static_cast<tcflag_t>(~(ICANON | ECHO | ISIG | IEXTEN));
+    raw.c_lflag &= static_cast<tcflag_t>(~kWaitOff);
     raw.c_cc[VMIN] = 1;
     raw.c_cc[VTIME] = 0;
-    Wait wait{fd, wake[0], 0};
-    {
-        const Handlers handlers;
-        wait_in(wait, raw);
-    }
-    // A hang-up that came with the terminal going away, now or in a moment, ends the wait, not
-    // the program, which ends with status 0 right after.
-    if (wait.caught == SIGHUP || ::tcgetpgrp(fd) < 0)
-        ::signal(SIGHUP, SIG_IGN);
+    install_handlers();
+    wait_in(fd, wake[0], raw);
+    // Restoring discards what is left after the key, so nothing of it reaches the shell. The
+    // handlers stay: a hang-up that comes with the terminal going away, now or in a moment, ends
+    // nothing but the wait, and the program ends with status 0 right after.
+    restore();
     for (const int end : wake)
         ::close(end);
     ::close(fd);

@@ -113,11 +113,14 @@ void Dialogue::figure_menu(const FigureMenu& menu) {
 void Dialogue::calculate(const FigureRow& row) {
     state_.show_quantity_menu = true;
     state_.show_figure_list = true;
-    // A failed read is not acted on here: the remaining prompts are printed, their reads fail at
-    // once, and the result of the values as they stand is still printed.
+    // A failed read is not acted on here: the remaining prompts are printed and their reads fail
+    // at once. No result is printed then: it would be made of lengths nobody typed.
     for (std::size_t i = 0; i < row.prompt_count; ++i) {
         prompt(row.prompts[i]);
         read_number(in_, state_.values[i]);
+    }
+    if (in_.fail()) {
+        return;
     }
     put(row.label);
     put_number(row.formula(state_.values));

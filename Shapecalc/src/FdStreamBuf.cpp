@@ -95,6 +95,7 @@ bool FdOutBuf::write_out(const char* data, std::size_t size) {
             size -= static_cast<std::size_t>(put);
         } else if (!try_again(put, fd_, true)) {
             failed_ = true;
+            error_ = errno;
         }
     }
     return !failed_;

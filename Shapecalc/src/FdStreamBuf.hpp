@@ -32,6 +32,9 @@ class FdOutBuf : public std::streambuf {
   public:
     FdOutBuf(int fd, char* storage, std::size_t size) : fd_(fd) { setp(storage, storage + size); }
 
+    // The errno of the first write that failed (EPIPE: the reader has gone), or 0 while none has.
+    int error() const { return error_; }
+
   protected:
     int_type overflow(int_type c) override;
     std::streamsize xsputn(const char* s, std::streamsize n) override;
@@ -43,6 +46,7 @@ class FdOutBuf : public std::streambuf {
 
     int fd_;
     bool failed_ = false;
+    int error_ = 0;
 };
 
 }  // namespace shapecalc

@@ -1,4 +1,7 @@
+#include <cerrno>
 #include <csignal>
+#include <cstdio>
+#include <cstring>
 #include <istream>
 #include <ostream>
 
@@ -7,11 +10,13 @@
 #include "FdStreamBuf.hpp"
 
 // Shapecalc takes no arguments, reads only standard input and writes only standard output; the
-// last key press comes from the console. It always ends with status 0.
+// last key press comes from the console. It ends with status 0, also after invalid input, unless
+// its output could not be written: then standard error names the error and the status is 1. A
+// reader that went away (`Shapecalc | head`) chose to stop reading, which is no error.
 int main() {
 #ifdef SIGPIPE
-    // A reader that goes away (`Shapecalc | head`) makes writes fail instead of killing the
-    // program; the dialogue then ends on its own.
+    // A reader that goes away makes writes fail instead of killing the program; the dialogue then
+    // ends on its own.
     std::signal(SIGPIPE, SIG_IGN);
 #endif
     // Typed-ahead sessions write far more than they read: large blocks keep system calls few.
@@ -24,9 +29,13 @@ int main() {
     std::ostream output(&output_buffer);
 
     shapecalc::Dialogue(input, output).run();  // which flushes its closing lines itself
-    // A farewell nobody could see asks for no key.
-    if (output) {
-        shapecalc::wait_for_key();
+    if (output_buffer.error() == EPIPE) {
+        return 0;  // nobody reads the farewell, nor asks for a key
     }
+    if (!output) {
+        std::fprintf(stderr, "Shapecalc: write error: %s\n", std::strerror(output_buffer.error()));
+        return 1;
+    }
+    shapecalc::wait_for_key();
     return 0;
 }
