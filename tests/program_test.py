@@ -204,7 +204,7 @@ def nonblocking_pipes():
 
 def state(pid):
     """The state letter of /proc: S asleep, T stopped, Z ended; empty when the process is gone."""
-    with contextlib.suppress(FileNotFoundError), open(f"/proc/{pid}/stat") as stat:
+    with contextlib.suppress(OSError), open(f"/proc/{pid}/stat") as stat:  # gone, even now
         return stat.read().rsplit(")", 1)[1].split()[0]
     return ""
 
@@ -450,7 +450,8 @@ NONBLOCKING = (shlex.quote(sys.executable) + " -c 'import os, sys; os.set_blocki
                " os.set_blocking(1, False); os.execvp(sys.argv[1], sys.argv[1:])' {}")
 
 
-POSIX_ONLY = ("nonblocking", "terminal.", "no_terminal.", "output_lost.")  # what Windows has no part in
+# What Windows has no part in.
+POSIX_ONLY = ("nonblocking", "terminal.", "no_terminal.", "output_lost.")
 
 
 def cases():

@@ -13,6 +13,7 @@ Walk k plays the events drawn from seed N + k, so a failing walk, printed with i
 events, plays again with `--seed THAT --walks 1`.
 """
 import argparse
+import itertools
 import os
 import random
 import signal
@@ -25,7 +26,7 @@ from program_test import check, eventually, state
 WITHIN = 5  # seconds
 SETTLE = 0.1  # seconds a harmless event or a continue is given to go wrong
 STOPS = ("TSTP", "TTIN", "TTOU")
-ENDINGS = {"TERM": 143, "INT": 130, "QUIT": 131, "USR1": 138, "HUP": 0}  # 128 + N; HUP ends the wait
+ENDINGS = {"TERM": 143, "INT": 130, "QUIT": 131, "USR1": 138, "HUP": 0}  # HUP: the wait ends
 KEYS = (b"k", b"\x1b[A", b"\x03", b"\xc3\xa9")
 
 
@@ -42,18 +43,17 @@ def draw(rng, running):
 
 
 def last(rng, running):
-    """The last event and the status it calls for: a key or an ending signal at the wait, or the
-    shell's kill of the stopped job."""
+    """The last event and the status it calls for: a key or an ending signal at the wait, or an
+    ending signal while stopped, which acts once fg continues the program."""
     name = rng.choice(list(ENDINGS))
-    if not running:
-        return ("type", f"kill -{name} %1; wait %1"), ENDINGS[name]
-    return (("key", rng.choice(KEYS)), 0) if rng.random() < 0.5 else (("kill", name),
-                                                                     ENDINGS[name])
+    if running and rng.random() < 0.5:
+        return ("key", rng.choice(KEYS)), 0
+    return ("kill", name), ENDINGS[name]
 
 
 def walk(rng, count, played):
     term, shown, running = program_test.as_a_job(), 1, True
-    syncs = iter(range(1 << 30))
+    syncs = itertools.count()
 
     def at_the_wait():
         return (term.raw() and state(term.job) in ("R", "S") and
@@ -76,6 +76,9 @@ def walk(rng, count, played):
             else:
                 term.child.send(arg if what == "key" else arg.encode() + b"\n")
             if number == count:
+                if not running:
+                    played.append("type fg")
+                    term.child.send(b"fg\n")
                 break
             if arg == "fg":
                 term.expect(b"\r\n Press any key", WITHIN)
@@ -84,12 +87,11 @@ def walk(rng, count, played):
                 eventually(at_the_wait, "not at the key wait", WITHIN)
                 time.sleep(SETTLE)
                 check(at_the_wait(), "left the key wait")
-            else:  # the shell has read what came before, so bg and its report are done
-                eventually(stopped, f"not stopped: {state(term.job)!r}", WITHIN)
-                sync = next(syncs)
-                term.child.send(b"echo sync$((%d))\n" % sync)
-                term.expect(b"sync%d\r\n" % sync, WITHIN)
-                eventually(stopped, f"not stopped: {state(term.job)!r}", WITHIN)
+            else:  # each time the shell has read what came before: bg, the stop it reports
+                for sync in next(syncs), next(syncs):
+                    eventually(stopped, f"not stopped: {state(term.job)!r}", WITHIN)
+                    term.child.send(b"echo sync$((%d))\n" % sync)
+                    term.expect(b"sync%d\r\n" % sync, WITHIN)
                 check(term.settings() == term.original, "not the shell's settings")
         got = term.job_status(WITHIN)
         check(got == expected, f"status {got}, not {expected}")
