@@ -1,11 +1,13 @@
 // What a call into Planix or Solidix costs on top of its arithmetic: every function of the formula
 // list (tests/golden/formulas.txt, through the generated formulas.inc) called through the shared
-// library, beside the same expression written inline, on the same varying inputs.
+// library, beside the same expression written inline, on the same varying inputs. Before it times
+// anything, it checks that each inline expression gives the library's double on every input.
 #include <benchmark/benchmark.h>
 
 #include <cmath>
 #include <cstddef>
 #include <cstdio>
+#include <cstring>
 #include <map>
 #include <string>
 #include <utility>
@@ -46,6 +48,13 @@ void run(benchmark::State& state, Formula formula) {
 }
 
 using Bench = void (*)(benchmark::State&);
+using Value = double (*)(double, double, double, double);
+
+// One form of a formula: how it is timed, and what it gives.
+struct Form {
+    Bench measure;
+    Value value;
+};
 
 template <auto F, std::size_t... I>
 double apply(const double* values, std::index_sequence<I...>) {
@@ -58,16 +67,19 @@ constexpr std::size_t arity(double (*)(Args...)) {
 }
 
 template <auto F>
+double call(double a, double b, double c, double d) {
+    const double values[] = {a, b, c, d};
+    return apply<F>(values, std::make_index_sequence<arity(F)>{});
+}
+
+template <auto F>
 void library(benchmark::State& state) {
-    run(state, [](double a, double b, double c, double d) {
-        const double values[] = {a, b, c, d};
-        return apply<F>(values, std::make_index_sequence<arity(F)>{});
-    });
+    run(state, [](double a, double b, double c, double d) { return call<F>(a, b, c, d); });
 }
 
 // The functions of the list, through the shared libraries.
-#define FORMULA(f) std::pair<std::string, Bench>{#f, &library<&f>},
-const std::pair<std::string, Bench> kLibrary[] = {
+#define FORMULA(f) std::pair<std::string, Form>{#f, {&library<&f>, &call<&f>}},
+const std::pair<std::string, Form> kLibrary[] = {
 #include "formulas.inc"
 };
 #undef FORMULA
@@ -75,14 +87,19 @@ const std::pair<std::string, Bench> kLibrary[] = {
 using namespace Planix;
 using namespace Solidix;
 
+// An expression is timed as the compiler inlines it into the loop, and called for its value.
+template <typename Expression>
+Form inlined(Expression expression) {
+    static const Expression kept = expression;
+    return {[](benchmark::State& state) { run(state, kept); }, expression};
+}
+
 // The same formulas inline, by benchmark name: the function's name without its library.
 #define INLINE(NAME, EXPRESSION)                                                                 \
-    {#NAME, [](benchmark::State& state) {                                                        \
-         run(state,                                                                              \
-             []([[maybe_unused]] double a, [[maybe_unused]] double b, [[maybe_unused]] double c, \
-                [[maybe_unused]] double d) { return EXPRESSION; });                              \
-     }},
-const std::map<std::string, Bench> kInline = {
+    {#NAME,                                                                                      \
+     inlined([]([[maybe_unused]] double a, [[maybe_unused]] double b, [[maybe_unused]] double c, \
+                [[maybe_unused]] double d) { return EXPRESSION; })},
+const std::map<std::string, Form> kInline = {
     // clang-format off
 INLINE(Perimeter_Right_angle_traingle, (a + b) + std::sqrt((a * a) + (b * b)))
 INLINE(Perimeter_Isosceles_right_angle_traingle, (2.0 * a) + (std::sqrt(2.0) * a))
@@ -140,29 +157,54 @@ INLINE(VOLUME_Tetrahedron, (std::sqrt(2.0) / 12.0) * (a * (a * a)))
 };
 #undef INLINE
 
+// Whether the inline expression gives the library's double, bit for bit, on every input; if not,
+// says so for the first input where it does not.
+bool same(const std::string& function, const Form& library, const Form& expression) {
+    const Values* values = inputs();
+    for (std::size_t i = 0; i < kInputs; ++i) {
+        const Values& v = values[i];
+        const double expected = library.value(v.a, v.b, v.c, v.d);
+        const double got = expression.value(v.a, v.b, v.c, v.d);
+        if (std::memcmp(&expected, &got, sizeof got) != 0) {
+            std::fprintf(stderr,
+                         "bench/FormulaBench.cpp: the inline expression of %s gives %a where the "
+                         "library gives %a\n",
+                         function.c_str(), got, expected);
+            return false;
+        }
+    }
+    return true;
+}
+
 }  // namespace
 
 // A function of the list without an inline expression here is measured through the library only,
-// and the run says so; an expression for no function of the list ends the run.
+// and the run says so; an expression for no function of the list, or one that gives another double
+// than the library, ends the run before anything is timed.
 int main(int argc, char** argv) {
     std::size_t matched = 0;
-    for (const auto& [function, call] : kLibrary) {
+    bool agree = true;
+    for (const auto& [function, form] : kLibrary) {
         std::string name = function.substr(function.find("::") + 2);
         name.replace(name.find("::"), 2, "_");
-        benchmark::RegisterBenchmark((name + "_library").c_str(), call);
+        benchmark::RegisterBenchmark((name + "_library").c_str(), form.measure);
         const auto found = kInline.find(name);
         if (found == kInline.end()) {
             std::fprintf(stderr, "bench/FormulaBench.cpp has no inline expression for %s\n",
                          function.c_str());
             continue;
         }
-        benchmark::RegisterBenchmark((name + "_inline").c_str(), found->second);
+        agree = same(function, form, found->second) && agree;
+        benchmark::RegisterBenchmark((name + "_inline").c_str(), found->second.measure);
         ++matched;
     }
     if (matched != kInline.size()) {
         std::fprintf(stderr,
                      "bench/FormulaBench.cpp has inline expressions for functions that "
                      "tests/golden/formulas.txt does not list\n");
+        return 1;
+    }
+    if (!agree) {
         return 1;
     }
     benchmark::Initialize(&argc, argv);

@@ -43,7 +43,7 @@ std::string times(std::string digits, unsigned factor) {
 }
 
 // '*' and a byte n repeat the character before them 64 * (n + 1) times, up to 16 KiB; '#' and a
-// byte k give the 752 to 767 digits of (2k + 1) * 5^1075, which times 10^-1075 ("e-1075") lie
+// byte k give the 752 to 755 digits of (2k + 1) * 5^1075, which times 10^-1075 ("e-1075") lie
 // halfway between two subnormal doubles, where the digits far down decide the rounding.
 std::string spelt_out(const std::string& text) {
     static const std::string five_to_1075 = [] {

@@ -71,8 +71,9 @@ MATRIX_HEADER = """\
 """
 EQUIVALENT = ROOT / "tools" / "equivalent_mutants.txt"
 # The generated mutants CI runs beside the @ci ones: those whose id's SHA-256, read as a fraction,
-# falls below this share (about 19 of 930). An id changes only with its own line (or function's
-# name, or an overload's parameters), so an edit redraws only the mutants of the lines it touched.
+# falls below this share (`tools/mutate.py --ci --list | tail -1` counts them). An id changes only
+# with its own line (or function's name, or an overload's parameters), so an edit redraws only the
+# mutants of the lines it touched.
 CI_SHARE = 0.02
 # The mutation runs leave out the check of the lists, as every mutation changes a line it matches,
 # and the random walk over the key wait, which the default preset alone runs.

@@ -7,6 +7,8 @@
                                   expected output: literals and @texts, concatenated
     = name                        (fragments.txt) the '>' lines that follow define @name
 
+A literal followed by *N stands for its bytes N times: "0"*1000 is a thousand zeros.
+
 Input and output lines interleave in dialogue order. In an input line, @end_of_input says that
 the program reads the end of its input there; a session without it ends by itself, its input
 still open.
@@ -21,7 +23,7 @@ import sys
 
 FOLDER = pathlib.Path(__file__).resolve().parent.parent / "tests" / "transcripts"
 LITERAL = rb'"((?:[^"\\]|\\.)*)"'  # a C-escaped literal, its text the group
-TOKEN = re.compile(rb"\s*(?:" + LITERAL + rb"|@(\w+))")
+TOKEN = re.compile(rb"\s*(?:" + LITERAL + rb"(?:\*(\d+))?|@(\w+))")  # "text"*N, @name
 
 
 def unescape(literal):
@@ -34,9 +36,10 @@ def tokens(line, texts, where):
     out, pos = b"", 0
     while line[pos:].strip():
         match = TOKEN.match(line, pos)
-        if not match or (match[2] and match[2].decode() not in texts):
+        if not match or (match[3] and match[3].decode() not in texts):
             sys.exit(f"{where}: cannot read {line[pos:].strip()[:20]!r}")
-        out += unescape(match[1]) if match[1] is not None else texts[match[2].decode()]
+        out += (unescape(match[1]) * int(match[2] or 1) if match[1] is not None
+                else texts[match[3].decode()])
         pos = match.end()
     return out
 

@@ -1,4 +1,5 @@
 #include <fcntl.h>
+#include <limits.h>
 #include <poll.h>
 #include <termios.h>
 #include <unistd.h>
@@ -72,16 +73,16 @@ void restore() {
 // Puts `signal` back to its default action; the action it had goes to `had`, if given. Safe in a
 // signal handler.
 void to_default(int signal, struct sigaction* had = nullptr) {
-    struct sigaction default_action {};
+    struct sigaction default_action {};  // an empty mask
     default_action.sa_handler = SIG_DFL;
-    sigemptyset(&default_action.sa_mask);
     ::sigaction(signal, &default_action, had);
 }
 
-// Only calls that are safe in a signal handler. The signal is blocked while this runs, so the
-// raise takes effect as it returns, now with the default action; a fault's instruction (SIGSEGV,
-// SIGBUS, ...) runs again and faults the same way. The program dies here before it can write its
-// coverage counts, though the tests run it: GCOVR_EXCL_START
+// Only calls that are safe in a signal handler. The signal is blocked while this runs (another
+// may interrupt it, and end the program itself), so the raise takes effect as it returns, now with
+// the default action; a fault's instruction (SIGSEGV, SIGBUS, ...) runs again and faults the same
+// way. The program dies here before it can write its coverage counts, though the tests run it:
+// GCOVR_EXCL_START
 extern "C" void restore_and_end(int signal) {
     restore();
     to_default(signal);
@@ -96,9 +97,9 @@ extern "C" void note_and_wake(int signal) {
     } else if (signal != SIGCONT) {
         g_stop = signal;
     }
-    const unsigned char byte = 0;
+    const auto number = static_cast<unsigned char>(signal);
     // The pipe never blocks: a full one wakes the wait all the same.
-    [[maybe_unused]] const auto written = ::write(g_wake, &byte, 1);
+    [[maybe_unused]] const auto written = ::write(g_wake, &number, 1);
     errno = saved_errno;
 }
 
@@ -115,27 +116,24 @@ void for_each_signal(F each) {
 #endif
 }
 
-// The wait's handlers, one at a time, in place until the program ends, which it does right after
-// the wait. A signal ignored when the program started (nohup, trap '' TERM) stays ignored.
+// The wait's handlers, in place until the program ends, which it does right after the wait. A
+// signal ignored when the program started (nohup, trap '' TERM) stays ignored.
 void install_handlers() {
-    sigset_t all;
-    sigemptyset(&all);
-    for_each_signal([&all](int signal, bool) { sigaddset(&all, signal); });
-    for_each_signal([&all](int signal, bool ending) {
+    for_each_signal([](int signal, bool ending) {
         struct sigaction had {};
         if (::sigaction(signal, nullptr, &had) != 0 || had.sa_handler == SIG_IGN)
             return;
-        struct sigaction ours {};
+        struct sigaction ours {};  // no SA_RESTART: a signal ends a poll
         ours.sa_handler = ending ? restore_and_end : note_and_wake;
-        ours.sa_mask = all;  // no SA_RESTART: a signal ends a poll
         ::sigaction(signal, &ours, nullptr);
     });
 }
 
-// Empties the pipe: the flags say what the signals asked.
+// Empties the pipe, which never blocks: a read that comes back short has taken what was there. The
+// flags say what the signals asked.
 void drain(int woken) {
-    unsigned char bytes[64];
-    while (::read(woken, bytes, sizeof bytes) > 0) {
+    unsigned char bytes[PIPE_BUF];
+    while (::read(woken, bytes, sizeof bytes) == sizeof bytes) {
     }
 }
 
@@ -154,11 +152,7 @@ Got read_byte(int terminal, int woken, int timeout_ms, unsigned char& byte) {
         return Got::nothing;
     if (ends[1].revents != 0)
         return Got::woken;
-    const auto got = ::read(terminal, &byte, 1);
-    if (got == 1)
-        return Got::byte;
-    // A read from the background is stopped by its signal, which the pipe tells of.
-    return got < 0 && errno == EINTR ? Got::woken : Got::gone;
+    return ::read(terminal, &byte, 1) == 1 ? Got::byte : Got::gone;
 }
 
 // The bytes of one key press follow its first byte at once: within a few milliseconds even over
@@ -188,7 +182,11 @@ Got read_key(int terminal, int woken) {
         }
         // Alt with a key: that key's byte is here; a UTF-8 character goes on below.
     }
-    int continuation = byte >= 0xf0 ? 3 : byte >= 0xe0 ? 2 : byte >= 0xc0 ? 1 : 0;
+    // A lead byte's high bits, after the first, count the continuation bytes that follow it:
+    // 110xxxxx one, 1110xxxx two, 11110xxx three.
+    int continuation = 0;
+    for (unsigned lead = byte; (lead & 0xc0) == 0xc0; lead <<= 1)
+        ++continuation;
     while (continuation-- > 0 && next() && (byte & 0xc0) == 0x80) {
     }
     return Got::byte;
@@ -247,11 +245,8 @@ void wait_in(int terminal, int woken, const termios& raw) {
         }
         if (first || !in_wait_mode(terminal)) {
             // TCSAFLUSH discards what was typed or pasted meanwhile: only a new key counts.
-            if (::tcsetattr(terminal, TCSAFLUSH, &raw) != 0) {
-                if (errno == EINTR)
-                    continue;  // a signal came: it says what to do
-                return;
-            }
+            if (::tcsetattr(terminal, TCSAFLUSH, &raw) != 0)
+                continue;  // cut short by a signal, which says what to do, or the terminal gone
             if (!first) {
                 // The shell wrote over the screen while the program was stopped.
                 new_line(terminal);
@@ -277,9 +272,8 @@ void wait_for_key() {
     if (::isatty(STDOUT_FILENO) == 0)
         return;
     const int fd = ::open("/dev/tty", O_RDWR | O_NOCTTY | O_CLOEXEC);
-    if (fd < 0)
-        return;  // no controlling terminal
-    // A background job can neither read the terminal nor change its settings.
+    // No controlling terminal (-1 is in no foreground), or a background job, which can neither
+    // read the terminal nor change its settings.
     if (!in_foreground(fd) || ::tcgetattr(fd, &g_saved) != 0) {
         ::close(fd);
         return;
@@ -298,8 +292,7 @@ void wait_for_key() {
 
     termios raw = g_saved;
     raw.c_lflag &= static_cast<tcflag_t>(~kWaitOff);
-    raw.c_cc[VMIN] = 1;
-    raw.c_cc[VTIME] = 0;
+    raw.c_cc[VMIN] = 1;  // TIME does not matter: a byte is read only once poll has found it
     install_handlers();
     wait_in(fd, wake[0], raw);
     // Restoring discards what is left after the key, so nothing of it reaches the shell. The

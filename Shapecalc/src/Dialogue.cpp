@@ -27,7 +27,6 @@ void Dialogue::run() {
     put(text::kBanner);
     put("\n");
     put(text::kInstructions);
-    state_.show_menu = true;
     top_menu();
     end_sequence();
 }
@@ -41,7 +40,6 @@ void Dialogue::top_menu() {
             return;  // end of input: nothing more to answer
         }
         state_.show_quantity_menu = true;
-        state_.show_figure_list = true;
 
         const Branch* chosen = nullptr;
         if (state_.choice.is("2")) {

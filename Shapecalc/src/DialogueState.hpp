@@ -15,9 +15,9 @@ struct DialogueState {
     Word ch1;                                          // quantity-menu word of either branch
     std::int32_t ch = 0;                               // figure number of every figure menu
     double values[kMaxValues] = {0.0, 0.0, 0.0, 0.0};  // a, b, c, d in prompt order
-    bool show_menu = true;
+    bool show_menu = true;                             // the top menu is shown at the start
     bool show_quantity_menu = true;
-    bool show_figure_list = true;
+    bool show_figure_list = true;  // set again by every pass of a quantity menu
 };
 
 }  // namespace shapecalc

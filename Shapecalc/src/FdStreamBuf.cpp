@@ -30,10 +30,12 @@ bool would_block(int error) {
 }
 #endif
 
+enum class Direction { reading, writing };
+
 // Whether a read or write that gave `result` is to be tried again: after a signal, and on a
 // descriptor that another program has left non-blocking, once it is ready, as a blocking one
 // would have waited. Anything else is an end (0 from a read) or a failure.
-bool try_again(long result, int fd, bool writing) {
+bool try_again(long result, int fd, Direction direction) {
     if (result >= 0) {
         return false;
     }
@@ -42,19 +44,16 @@ bool try_again(long result, int fd, bool writing) {
     }
 #if defined(_WIN32)
     (void)fd;
-    (void)writing;
+    (void)direction;
     return false;
 #else
     if (!would_block(errno)) {
         return false;
     }
-    pollfd wanted{fd, static_cast<short>(writing ? POLLOUT : POLLIN), 0};
-    // Any event counts, a hang-up or an error too: the call tried again then reports it.
+    pollfd wanted{fd, static_cast<short>(direction == Direction::writing ? POLLOUT : POLLIN), 0};
+    // Any event counts, a hang-up or an error too: the call tried again then reports it. A poll
+    // that fails (a signal, the kernel short of memory) is tried again, as a blocking call waits.
     while (::poll(&wanted, 1, -1) < 0) {
-        if (errno != EINTR) {
-            // poll itself failed: the kernel is out of memory, which no test can bring about
-            return false;  // GCOVR_EXCL_LINE
-        }
     }
     return true;
 #endif
@@ -70,7 +69,7 @@ FdInBuf::int_type FdInBuf::underflow() {
             setg(storage_, storage_, storage_ + got);
             return traits_type::to_int_type(*gptr());
         }
-        if (try_again(got, fd_, false)) {
+        if (try_again(got, fd_, Direction::reading)) {
             continue;
         }
         return traits_type::eof();  // end of input, or no input at all (a closed descriptor)
@@ -93,7 +92,7 @@ bool FdOutBuf::write_out(const char* data, std::size_t size) {
         if (put > 0) {
             data += put;
             size -= static_cast<std::size_t>(put);
-        } else if (!try_again(put, fd_, true)) {
+        } else if (!try_again(put, fd_, Direction::writing)) {
             failed_ = true;
             error_ = errno;
         }

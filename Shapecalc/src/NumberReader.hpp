@@ -18,7 +18,8 @@
 // Neither read allocates, and neither needs more memory for a longer number. A length's value is
 // the correctly rounded double of its whole text, as strtod in the "C" locale gives it, however
 // long the text: leading zeros only move the point, the first 800 significant digits are kept
-// (a point halfway between two doubles has at most 767), and of the digits after them only
+// (a point halfway between two doubles has at most 768: the one between the largest subnormal and
+// 2^-1022 has 768, and cut to 767 it rounds the other way), and of the digits after them only
 // whether one is nonzero counts. An exponent stops growing once it reaches 10^17, beyond which
 // every nonzero length is infinite or zero, unless 10^17 digits were typed before it. The global
 // locale never changes a value.

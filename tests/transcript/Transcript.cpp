@@ -1,6 +1,7 @@
 #include "Transcript.hpp"
 
 #include <algorithm>
+#include <cctype>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -26,24 +27,34 @@ std::string tokens(const std::string& line, const Fragments& fragments, const st
             out += found->second;
             pos = end;
         } else if (c == '"') {
+            std::string piece;
             for (++pos; pos < line.size() && line[pos] != '"'; ++pos) {
                 if (line[pos] != '\\') {
-                    out += line[pos];
+                    piece += line[pos];
                     continue;
                 }
                 const char escape = line.at(++pos);
                 const std::string plain = "nt0r\\\"";
                 if (escape == 'x') {
-                    out += static_cast<char>(std::stoi(line.substr(pos + 1, 2), nullptr, 16));
+                    piece += static_cast<char>(std::stoi(line.substr(pos + 1, 2), nullptr, 16));
                     pos += 2;
                 } else if (plain.find(escape) != std::string::npos) {
-                    out += "\n\t\0\r\\\""[plain.find(escape)];
+                    piece += "\n\t\0\r\\\""[plain.find(escape)];
                 } else {
                     throw std::runtime_error(where + ": unknown escape \\" + escape);
                 }
             }
             if (pos++ >= line.size())
                 throw std::runtime_error(where + ": unterminated literal");
+            std::size_t count = 1;  // "0"*1000: the literal's bytes a thousand times
+            if (pos + 1 < line.size() && line[pos] == '*' &&
+                std::isdigit(static_cast<unsigned char>(line[pos + 1]))) {
+                std::size_t digits = 0;
+                count = std::stoul(line.substr(pos + 1), &digits);
+                pos += 1 + digits;
+            }
+            for (; count > 0; --count)
+                out += piece;
         } else {
             throw std::runtime_error(where + ": unexpected '" + c + "'");
         }

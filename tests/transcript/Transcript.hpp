@@ -27,8 +27,9 @@ Session load_named(const std::string& folder, const std::string& name);
 // The documented text `name` of a transcripts folder's fragments.txt; throws if it has none.
 std::string text(const std::string& folder, const std::string& name);
 
-// The bytes of the C-escaped literals of `text`, written one after another (a data file's field);
-// throws std::runtime_error naming `where` on anything else.
+// The bytes of the C-escaped literals of `text`, written one after another (a data file's field),
+// each repeated N times where "*N" follows it; throws std::runtime_error naming `where` on anything
+// else.
 std::string literals(const std::string& text, const std::string& where);
 
 // Shows control characters escaped, for readable failure messages.
