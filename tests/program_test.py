@@ -507,16 +507,17 @@ def cases():
     })
     # `Shapecalc < answers > file` at a terminal: nobody saw the farewell, so no key is awaited;
     # a farewell that could not be written fails the run, and the terminal shows why.
-    for output, steps in ("null", ["status", "quickly"]), ("full", [
-            "status", "1", "screen", WRITE_ERROR % b"No space left on device"]):
-        table[f"terminal.output_to_dev{output}"] = lambda o=output, s=steps: with_answers(
-            b"exit\n", f'exec "$@" < "$0" > /dev/{o}', s)
+    table["terminal.output_to_devnull"] = lambda: with_answers(
+        b"exit\n", 'exec "$@" < "$0" > /dev/null', ["status", "quickly"])
+    table["terminal.output_to_devfull"] = lambda: with_answers(
+        b"exit\n", 'exec "$@" < "$0" > /dev/full',
+        ["status", "1", "screen", WRITE_ERROR % b"No space left on device"])
     for name in transcript.names(transcript.FOLDER / "terminal"):
         table[f"terminal.ended.{name}"] = functools.partial(ended_at_a_terminal, name)
     for name, steps in terminal_cases().items():
-        table[f"terminal.{name}"] = lambda s=steps: ({"job": job, "shell": as_a_job}.get(
-            s[0]) or (lambda: Terminal(**{s[0]: int(s[1])} if s[0] in ("descriptors", "limit")
-                                       else {})))().play(s)
+        table[f"terminal.{name}"] = lambda s=steps: (
+            job() if s[0] == "job" else as_a_job() if s[0] == "shell" else
+            Terminal(**{s[0]: int(s[1])} if s[0] in ("descriptors", "limit") else {})).play(s)
     return table
 
 
