@@ -228,8 +228,10 @@ class Terminal:
     def __init__(self, argv=None, descriptors=0, limit=0, **options):
         argv, self.screen = argv or COMMAND, b""
 
-        def start():  # SIGPIPE at its default, as a shell starts a command: Python ignores it.
-            signal.signal(signal.SIGPIPE, signal.SIG_DFL)
+        def start():  # Signals at their defaults, as a shell starts a command: Python ignores
+            # SIGPIPE and SIGXFSZ, and a script's background job SIGINT and SIGQUIT.
+            for number in signal.SIGPIPE, signal.SIGXFSZ, signal.SIGINT, signal.SIGQUIT:
+                signal.signal(number, signal.SIG_DFL)
             if descriptors:  # 3 to the number given left open by whoever started it
                 resource.setrlimit(resource.RLIMIT_NOFILE, (descriptors + 64,) * 2)
                 null = os.open(os.devnull, os.O_RDONLY)
@@ -273,7 +275,7 @@ class Terminal:
 
     def job_status(self, limit=LIMIT):
         """The status of a job that has ended, as the shell reads it."""
-        eventually(lambda: state(self.job) in ("", "Z"), f"the job is {state(self.job)}", limit)
+        eventually(lambda: state(self.job) in ("", "Z"), "the job has not ended", limit)
         self.child.send(b'echo "status=$?"\n')
         with contextlib.suppress(pexpect.TIMEOUT, pexpect.EOF):
             self.child.expect(rb"status=(\d+)\r\n", timeout=limit)
@@ -330,7 +332,7 @@ class Terminal:
             elif step == "stop":
                 self.stop()
             elif step == "stopped":
-                eventually(lambda: state(self.job) == "T", f"not stopped: {state(self.job)!r}")
+                eventually(lambda: state(self.job) == "T", "not stopped")
             elif step == "stty":  # as a command run before the program would leave them
                 subprocess.run(["stty", *arg.split()], stdin=self.tty, check=True)
                 self.original = self.settings()

@@ -52,15 +52,13 @@ def last(rng, running):
 
 
 def walk(rng, count, played):
+    """One walk: `count` events and the last, each added to `played` as it is played."""
     term, shown, running = program_test.as_a_job(), 1, True
     syncs = itertools.count()
 
     def at_the_wait():
         return (term.raw() and state(term.job) in ("R", "S") and
                 os.tcgetpgrp(term.child.child_fd) == term.job)
-
-    def stopped():
-        return state(term.job) == "T"
 
     try:
         term.play([b"exit\n", "see", b"Press any key", "wait"])
@@ -89,7 +87,7 @@ def walk(rng, count, played):
                 check(at_the_wait(), "left the key wait")
             else:  # each time the shell has read what came before: bg, the stop it reports
                 for sync in next(syncs), next(syncs):
-                    eventually(stopped, f"not stopped: {state(term.job)!r}", WITHIN)
+                    eventually(lambda: state(term.job) == "T", "not stopped", WITHIN)
                     term.child.send(b"echo sync$((%d))\n" % sync)
                     term.expect(b"sync%d\r\n" % sync, WITHIN)
                 check(term.settings() == term.original, "not the shell's settings")
