@@ -38,6 +38,7 @@ LIMIT, QUICK = float(os.environ.get("SHAPECALC_TEST_LIMIT", 30)), 10
 TEXT = transcript.texts()
 OPENING = TEXT["start"] + TEXT["top_menu"] + TEXT["top_prompt"]
 FAILED = TEXT["invalid_inputs"] + TEXT["farewell"]
+WRITE_ERROR = b"Shapecalc: write error: %s\n"  # standard output lost: status 1, and this line
 COMMAND, CRLF = [], False
 
 
@@ -153,7 +154,7 @@ def reader_goes_away(input_open):
     with tempfile.TemporaryFile() as file:
         file.write(answers)
         file.seek(0)
-        program = Piped(stdin=subprocess.PIPE if input_open else file)
+        program = Piped(stdin=subprocess.PIPE if input_open else file, stderr=subprocess.PIPE)
         check(not input_open or program.send(answers), "took no input")
         check(program.read_until(lambda out: out[:100] == OPENING[:100]), "another opening")
         os.close(program.fd)
@@ -161,6 +162,16 @@ def reader_goes_away(input_open):
         program.finish(close=False)
         unread = os.lseek(file.fileno(), 0, os.SEEK_CUR) < len(answers) // 4
         check(input_open or unread, "read on through its input with nobody reading its output")
+        check(program.proc.stderr.read() == b"", "a reader gone is no error")
+
+
+def output_lost(reason, **options):
+    """`printf 'exit\\n' | Shapecalc > /dev/full`, or with its output closed: status 1, and one
+    line on standard error that says why."""
+    done = subprocess.run(COMMAND, input=b"exit\n", stderr=subprocess.PIPE, timeout=QUICK,
+                          **options)
+    check((done.returncode, done.stderr) == (1, WRITE_ERROR % reason),
+          f"status {done.returncode}, standard error {done.stderr!r}")
 
 
 def huge(content, expected, allowance=4096):
@@ -193,7 +204,7 @@ def nonblocking_pipes():
 
 def state(pid):
     """The state letter of /proc: S asleep, T stopped, Z ended; empty when the process is gone."""
-    with contextlib.suppress(FileNotFoundError), open(f"/proc/{pid}/stat") as stat:
+    with contextlib.suppress(OSError), open(f"/proc/{pid}/stat") as stat:  # gone, even now
         return stat.read().rsplit(")", 1)[1].split()[0]
     return ""
 
@@ -214,22 +225,27 @@ class Terminal:
     """A new pseudo-terminal with `argv` (by default the program) in its foreground; the test
     holds the terminal's own side too, for its settings and for what is left unread on it."""
 
-    def __init__(self, argv=None, descriptors=0, **options):
+    def __init__(self, argv=None, descriptors=0, limit=0, **options):
         argv, self.screen = argv or COMMAND, b""
 
-        def start():  # SIGPIPE at its default, as a shell starts a command: Python ignores it.
-            signal.signal(signal.SIGPIPE, signal.SIG_DFL)
+        def start():  # Signals at their defaults, as a shell starts a command: Python ignores
+            # SIGPIPE and SIGXFSZ, and a script's background job SIGINT and SIGQUIT.
+            for number in signal.SIGPIPE, signal.SIGXFSZ, signal.SIGINT, signal.SIGQUIT:
+                signal.signal(number, signal.SIG_DFL)
             if descriptors:  # 3 to the number given left open by whoever started it
                 resource.setrlimit(resource.RLIMIT_NOFILE, (descriptors + 64,) * 2)
                 null = os.open(os.devnull, os.O_RDONLY)
                 for fd in range(3, descriptors + 1):
                     os.dup2(null, fd) if fd != null else os.set_inheritable(fd, True)
+            if limit:  # a soft limit on its descriptors
+                resource.setrlimit(resource.RLIMIT_NOFILE,
+                                   (limit, resource.getrlimit(resource.RLIMIT_NOFILE)[1]))
         self.child = pexpect.spawn(argv[0], argv[1:], timeout=LIMIT, **options, preexec_fn=start)
         # The terminal's own side, by the number of the test's side: the program may have ended.
         with open(f"/proc/self/fdinfo/{self.child.child_fd}") as info:
             pts = re.search(r"tty-index:\s*(\d+)", info.read())[1]
         self.tty = os.open(f"/dev/pts/{pts}", os.O_RDWR | os.O_NOCTTY)
-        self.original = self.settings()
+        self.original, self.job = self.settings(), self.child.pid
 
     def settings(self):
         attributes = termios.tcgetattr(self.tty)
@@ -256,6 +272,16 @@ class Terminal:
         eventually(ended, f"still running after {limit} s", limit)
         code = self.child.signalstatus
         return self.child.exitstatus if code is None else 128 + code
+
+    def job_status(self, limit=LIMIT):
+        """The status of a job that has ended, as the shell reads it."""
+        eventually(lambda: state(self.job) in ("", "Z"), "the job has not ended", limit)
+        self.child.send(b'echo "status=$?"\n')
+        with contextlib.suppress(pexpect.TIMEOUT, pexpect.EOF):
+            self.child.expect(rb"status=(\d+)\r\n", timeout=limit)
+            self.screen += self.child.before + self.child.after
+            return int(self.child.match[1])
+        check(False, f"no status; the screen ends {self.child.before[-150:]!r}")
 
     def left(self):
         """What the terminal still holds for the next reader: the shell."""
@@ -285,7 +311,7 @@ class Terminal:
         steps = iter(steps)
         for step in steps:
             arg = next(steps) if step in ("see", "shown", "screen", "pause", "kill", "status",
-                                          "result", "stty", "descriptors") else None
+                                          "result", "stty", "descriptors", "limit") else None
             if isinstance(step, bytes):
                 self.child.send(step)
             elif step == "see":
@@ -295,14 +321,18 @@ class Terminal:
             elif step == "kill":
                 if arg.startswith("RT") and os.path.basename(COMMAND[0]).startswith("qemu-"):
                     raise Skipped("qemu-user keeps real-time signals for itself")
-                os.kill(self.child.pid, signal.Signals["SIG" + arg])
+                for name in arg.split(","):  # back to back
+                    os.kill(self.job, signal.Signals["SIG" + name])
             elif step == "pause":
                 time.sleep(float(arg))
             elif step == "status":  # "quickly": a program that must not wait for a key
-                got = self.status(QUICK if arg == "quickly" else LIMIT)
+                got = self.job_status() if self.job != self.child.pid else self.status(
+                    QUICK if arg == "quickly" else LIMIT)
                 check(got == (0 if arg == "quickly" else int(arg)), f"status {got}, not {arg}")
             elif step == "stop":
                 self.stop()
+            elif step == "stopped":
+                eventually(lambda: state(self.job) == "T", "not stopped")
             elif step == "stty":  # as a command run before the program would leave them
                 subprocess.run(["stty", *arg.split()], stdin=self.tty, check=True)
                 self.original = self.settings()
@@ -314,10 +344,10 @@ class Terminal:
             elif step == "hangup":
                 list(map(os.close, (self.child.child_fd, self.tty)))
                 self.child.child_fd, self.tty = -1, -1
-            elif step not in ("job", "descriptors"):
+            elif step not in ("job", "shell", "descriptors", "limit"):
                 check({"kept": lambda: self.settings() == self.original,
                        "clean": lambda: self.left() == b"",
-                       "alive": self.child.isalive,
+                       "alive": lambda: state(self.job) in ("R", "S"),
                        "shown": lambda: arg in self.screen,
                        "screen": lambda: self.screen.replace(b"\r\n", b"\n") == arg}[step](),
                       f"not {step} {arg or ''}; the screen: {self.screen!r}")
@@ -379,9 +409,19 @@ KEPT = '; echo "status=$? $([ "$(stty -g)" = "$s" ] && echo kept)"'
 def shell(command):
     """An interactive shell that runs `command` ({} is the program) after noting the settings;
     what the command prints is told apart from the shell's echo of the line."""
-    term = Terminal(["bash", "--norc", "--noprofile", "-i"],
+    term = Terminal(["bash", "--norc", "--noprofile", "--noediting", "-i"],
                     env=dict(os.environ, PS1="$ ", HISTFILE="/dev/null", TERM="dumb"))
-    term.play(["see", b"$ ", f"s=$(stty -g); {command.format(shlex.join(COMMAND))}\n".encode()])
+    term.play(["see", b"$ "])
+    term.original = term.settings()  # the shell's
+    term.play([f"s=$(stty -g); {command.format(shlex.join(COMMAND))}\n".encode()])
+    return term
+
+
+def as_a_job():
+    """The program itself a job of the shell: signals go to it, and the shell reads its status."""
+    term = shell("{}")
+    eventually(lambda: os.tcgetpgrp(term.child.child_fd) != term.child.pid, "not started")
+    term.job = os.tcgetpgrp(term.child.child_fd)
     return term
 
 
@@ -412,7 +452,8 @@ NONBLOCKING = (shlex.quote(sys.executable) + " -c 'import os, sys; os.set_blocki
                " os.set_blocking(1, False); os.execvp(sys.argv[1], sys.argv[1:])' {}")
 
 
-POSIX_ONLY = ("nonblocking", "terminal.", "no_terminal.")  # what Windows has no part in
+# What Windows has no part in.
+POSIX_ONLY = ("nonblocking", "terminal.", "no_terminal.", "output_lost.")
 
 
 def cases():
@@ -425,6 +466,10 @@ def cases():
                                              preexec_fn=lambda: os.close(0)),
         "reader_gone.input_unread": lambda: reader_goes_away(False),
         "reader_gone.input_open": lambda: reader_goes_away(True),
+        "output_lost.devfull": lambda: output_lost(b"No space left on device",
+                                                   stdout=open("/dev/full", "wb")),
+        "output_lost.closed": lambda: output_lost(b"Bad file descriptor",
+                                                  preexec_fn=lambda: os.close(1)),
         "huge.ten_megabyte_word": lambda: huge(b"w" * (10 << 20), lambda out: out == OPENING +
                                                TEXT["top_invalid"] + TEXT["top_prompt"] + FAILED),
         "huge.random_bytes": lambda: huge(random.Random(20261208).randbytes(10 << 20),
@@ -468,12 +513,13 @@ def cases():
         b"exit\n", 'exec "$@" < "$0" > /dev/null', ["status", "quickly"])
     table["terminal.output_to_devfull"] = lambda: with_answers(
         b"exit\n", 'exec "$@" < "$0" > /dev/full',
-        ["status", "1", "shown", b"Shapecalc: write error: No space left on device\r\n"])
+        ["status", "1", "screen", WRITE_ERROR % b"No space left on device"])
     for name in transcript.names(transcript.FOLDER / "terminal"):
         table[f"terminal.ended.{name}"] = functools.partial(ended_at_a_terminal, name)
     for name, steps in terminal_cases().items():
-        table[f"terminal.{name}"] = lambda s=steps: (job() if s[0] == "job" else Terminal(
-            descriptors=int(s[1]) if s[0] == "descriptors" else 0)).play(s)
+        table[f"terminal.{name}"] = lambda s=steps: (
+            job() if s[0] == "job" else as_a_job() if s[0] == "shell" else
+            Terminal(**{s[0]: int(s[1])} if s[0] in ("descriptors", "limit") else {})).play(s)
     return table
 
 
