@@ -39,7 +39,8 @@ std::string outcome(const std::string& input, T value, Read read) {
 
 // The same from a field of the table: value ("kept": `start`), state and the unread literal.
 template <typename T>
-std::string expected(const std::string& field, T start, const std::string& where) {
+std::string expected(const std::string& field, T start, const std::string& where,
+                     const transcript::Fragments& names) {
     std::istringstream in(field);
     std::string value;
     std::string state;
@@ -51,7 +52,7 @@ std::string expected(const std::string& field, T start, const std::string& where
     if (value != "kept" && (value.empty() || *end != '\0'))
         throw std::runtime_error(where + ": not a value: " + value);
     return shown(value == "kept" ? start : static_cast<T>(number), state,
-                 transcript::literals(rest, where));
+                 transcript::literals(rest, where, names));
 }
 
 const auto kReader = [](std::istream& in, auto& value) { shapecalc::read_number(in, value); };
@@ -61,18 +62,26 @@ TEST(NumberReader, ReadsAsTheTableSays) {
     ASSERT_TRUE(table) << SHAPECALC_NUMBER_CASES;
     int cases = 0;
     std::string line;
+    transcript::Fragments names;  // "= NAME literals": @NAME in the rows below
     for (int number = 1; std::getline(table, line); ++number) {
         if (line.empty() || line[0] == '#')
             continue;
         const std::string where = SHAPECALC_NUMBER_CASES ":" + std::to_string(number);
+        if (line[0] == '=') {
+            const std::size_t end = line.find(' ', 2);
+            names[line.substr(2, end - 2)] = transcript::literals(line.substr(end), where, names);
+            continue;
+        }
         std::istringstream fields(line);
         std::string input;
         std::string length;
         std::string figure;
         std::getline(std::getline(std::getline(fields, input, '|'), length, '|'), figure);
-        const std::string text = transcript::literals(input, where);
-        EXPECT_EQ(outcome(text, kLength, kReader), expected(length, kLength, where)) << where;
-        EXPECT_EQ(outcome(text, kFigure, kReader), expected(figure, kFigure, where)) << where;
+        const std::string text = transcript::literals(input, where, names);
+        EXPECT_EQ(outcome(text, kLength, kReader), expected(length, kLength, where, names))
+            << where;
+        EXPECT_EQ(outcome(text, kFigure, kReader), expected(figure, kFigure, where, names))
+            << where;
         ++cases;
     }
     EXPECT_GE(cases, 50);  // the whole table was read

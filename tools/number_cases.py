@@ -43,14 +43,18 @@ def rounded(text):
 
 def check():
     sys.set_int_max_str_digits(0)  # Fraction reads digits thousands long
-    errors, checked = [], 0
+    errors, checked, names = [], 0, {}
     for number, line in enumerate(TABLE.read_bytes().splitlines(), 1):
         if not line or line.startswith(b"#"):
             continue
         where = f"{TABLE}:{number}"
+        if line.startswith(b"= "):  # = NAME literals: @NAME in the rows below
+            name, literals = line[2:].split(None, 1)
+            names[name.decode()] = transcript.tokens(literals, names, where)
+            continue
         field, length, _ = line.split(b"|")
         stated, state, rest = length.split(None, 2)
-        text, rest = transcript.tokens(field, {}, where), transcript.tokens(rest, {}, where)
+        text, rest = transcript.tokens(field, names, where), transcript.tokens(rest, names, where)
         taken = text[:len(text) - len(rest)].lstrip(b" \t\n\v\f\r").decode("latin-1")
         if not text.endswith(rest):
             errors.append(f"{where}: the unread text is not the end of the input")

@@ -113,8 +113,8 @@ std::string text(const std::string& folder, const std::string& name) {
     return fragments_of(folder).at(name);
 }
 
-std::string literals(const std::string& text, const std::string& where) {
-    return tokens(" " + text, {}, where);  // as a line's tokens after its mark
+std::string literals(const std::string& text, const std::string& where, const Fragments& names) {
+    return tokens(" " + text, names, where);  // as a line's tokens after its mark
 }
 
 std::string visible(const std::string& bytes) {

@@ -28,9 +28,10 @@ Session load_named(const std::string& folder, const std::string& name);
 std::string text(const std::string& folder, const std::string& name);
 
 // The bytes of the C-escaped literals of `text`, written one after another (a data file's field),
-// each repeated N times where "*N" follows it; throws std::runtime_error naming `where` on anything
-// else.
-std::string literals(const std::string& text, const std::string& where);
+// each repeated N times where "*N" follows it, and of the @names among them, defined in `names`;
+// throws std::runtime_error naming `where` on anything else.
+std::string literals(const std::string& text, const std::string& where,
+                     const Fragments& names = {});
 
 // Shows control characters escaped, for readable failure messages.
 std::string visible(const std::string& bytes);
