@@ -62,11 +62,11 @@ bool in_foreground(int fd) {
 }
 
 // Puts the terminal's own settings back, unless another group holds the terminal: its settings
-// are then the shell's. A signal that cuts it short cannot leave the terminal in the wait's mode.
+// are then the shell's. Tried again until it takes, so that a signal that cuts it short (EINTR)
+// cannot leave the terminal in the wait's mode; a terminal gone is in no group's foreground.
 // Safe in a signal handler.
 void restore() {
-    while (in_foreground(g_terminal) && ::tcsetattr(g_terminal, TCSAFLUSH, &g_saved) != 0 &&
-           errno == EINTR) {
+    while (in_foreground(g_terminal) && ::tcsetattr(g_terminal, TCSAFLUSH, &g_saved) != 0) {
     }
 }
 
@@ -99,7 +99,7 @@ extern "C" void note_and_wake(int signal) {
     }
     const auto number = static_cast<unsigned char>(signal);
     // The pipe never blocks: a full one wakes the wait all the same.
-    [[maybe_unused]] const auto written = ::write(g_wake, &number, 1);
+    [[maybe_unused]] const auto written = ::write(g_wake, &number, sizeof number);
     errno = saved_errno;
 }
 
