@@ -5,6 +5,8 @@
 
 #if defined(_WIN32)
 #include <io.h>
+#include <stdlib.h>
+#include <winerror.h>
 #define SHAPECALC_READ _read
 #define SHAPECALC_WRITE _write
 #else
@@ -95,6 +97,13 @@ bool FdOutBuf::write_out(const char* data, std::size_t size) {
         } else if (!try_again(put, fd_, Direction::writing)) {
             failed_ = true;
             error_ = errno;
+#if defined(_WIN32)
+            // The C runtime calls a pipe whose reader has gone an invalid argument; the system's
+            // own code says what it was.
+            if (_doserrno == ERROR_BROKEN_PIPE || _doserrno == ERROR_NO_DATA ||
+                _doserrno == ERROR_PIPE_NOT_CONNECTED)
+                error_ = EPIPE;
+#endif
         }
     }
     return !failed_;
