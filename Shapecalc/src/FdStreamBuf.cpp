@@ -80,12 +80,11 @@ FdInBuf::int_type FdInBuf::underflow() {
 
 std::streamsize FdInBuf::showmanyc() {
 #if defined(FIONREAD)
-    int ready = 0;
-    if (::ioctl(fd_, FIONREAD, &ready) == 0 && ready > 0) {
-        return ready;
-    }
-#endif
+    int ready = 0;  // what the descriptor holds, never negative
+    return ::ioctl(fd_, FIONREAD, &ready) == 0 ? ready : 0;
+#else
     return 0;
+#endif
 }
 
 bool FdOutBuf::write_out(const char* data, std::size_t size) {

@@ -2,13 +2,12 @@
 
 #include "NextAnswer.hpp"
 
-#include <cstring>
 #include <string>
 
 namespace shapecalc {
 
 bool Word::is(std::string_view literal) const {
-    return length == literal.size() && std::memcmp(text, literal.data(), literal.size()) == 0;
+    return std::string_view(text, length) == literal;
 }
 
 bool read_word(std::istream& in, Word& word) {
