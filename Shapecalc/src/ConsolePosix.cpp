@@ -175,13 +175,11 @@ Got read_key(int terminal, int woken) {
         if (byte == '[') {  // CSI: parameters and intermediates, then one final byte
             while (next() && (byte < 0x40 || byte > 0x7e)) {
             }
-            return Got::byte;
-        }
-        if (byte == 'O') {  // SS3: one more byte
+        } else if (byte == 'O') {  // SS3: one more byte
             next();
-            return Got::byte;
         }
-        // Alt with a key: that key's byte is here; a UTF-8 character goes on below.
+        // A sequence ends in a plain byte, which nothing follows; after Alt, the key's own byte
+        // is here, and a UTF-8 character goes on below.
     }
     // A lead byte's high bits, after the first, count the continuation bytes that follow it:
     // 110xxxxx one, 1110xxxx two, 11110xxx three.
