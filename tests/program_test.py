@@ -247,6 +247,8 @@ class Terminal:
             pts = re.search(r"tty-index:\s*(\d+)", info.read())[1]
         self.tty = os.open(f"/dev/pts/{pts}", os.O_RDWR | os.O_NOCTTY)
         self.original, self.job = self.settings(), self.child.pid
+        # Nothing on this terminal outlives the case: a job of its shell, a hung program.
+        atexit.register(subprocess.run, ["pkill", "-KILL", "-t", f"pts/{pts}"])
 
     def settings(self):
         attributes = termios.tcgetattr(self.tty)
