@@ -314,7 +314,8 @@ class Terminal:
         steps = iter(steps)
         for step in steps:
             arg = next(steps) if step in ("see", "shown", "screen", "pause", "kill", "status",
-                                          "result", "stty", "descriptors", "limit") else None
+                                          "result", "stty", "descriptors", "limit",
+                                          "once") else None
             if isinstance(step, bytes):
                 self.child.send(step)
             elif step == "see":
@@ -352,6 +353,7 @@ class Terminal:
                        "clean": lambda: self.left() == b"",
                        "alive": lambda: state(self.job) in ("R", "S"),
                        "shown": lambda: arg in self.screen,
+                       "once": lambda: self.screen.count(arg) == 1,
                        "screen": lambda: self.screen.replace(b"\r\n", b"\n") == arg}[step](),
                       f"not {step} {arg or ''}; the screen: {self.screen!r}")
 

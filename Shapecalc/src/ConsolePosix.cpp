@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <csignal>
+#include <string_view>
 
 #include "Console.hpp"
 
@@ -203,8 +204,8 @@ void stop(int signal) {
 // A new line on the terminal: "\n" where the terminal turns it into CR LF, "\r\n" elsewhere.
 void new_line(int terminal) {
     const bool translated = (g_saved.c_oflag & OPOST) != 0 && (g_saved.c_oflag & ONLCR) != 0;
-    [[maybe_unused]] const auto written =
-        translated ? ::write(terminal, "\n", 1) : ::write(terminal, "\r\n", 2);
+    const std::string_view line = translated ? "\n" : "\r\n";
+    [[maybe_unused]] const auto written = ::write(terminal, line.data(), line.size());
 }
 
 // Whether the terminal is in the wait's mode: a continue after a stop that the program could not
