@@ -208,6 +208,9 @@ void new_line(int terminal) {
     [[maybe_unused]] const auto written = ::write(terminal, line.data(), line.size());
 }
 
+// What the wait shows again after a continue, on a line of its own.
+constexpr std::string_view kShownAgain = " Press any key";
+
 // Whether the terminal is in the wait's mode: a continue after a stop that the program could not
 // catch finds the shell's instead.
 bool in_wait_mode(int terminal) {
@@ -231,30 +234,29 @@ void wait_in(int terminal, int woken, const termios& raw) {
             g_stop = 0;  // the stops that came before the continue were this one
             continue;
         }
-        if (::tcgetpgrp(terminal) < 0)
+        const pid_t holder = ::tcgetpgrp(terminal);
+        if (holder < 0)
             return;  // the terminal gone
-        if (!in_foreground(terminal)) {
+        const bool foreground = holder == ::getpgrp();
+        if (!foreground) {
             // In the background the terminal is the shell's: stop as its reading would, until the
             // shell's fg continues the wait in the foreground. Where no shell can (an orphaned
-            // group, in which the stop is discarded), wait for a signal without reading; after a
-            // continue its handler's byte is already there.
+            // group, in which the stop is discarded), the read below waits for a signal alone.
             stop(SIGTTOU);
-            pollfd pipe_end = watch(woken);
-            ::poll(&pipe_end, 1, -1);
-            continue;
-        }
-        if (first || !in_wait_mode(terminal)) {
-            // TCSAFLUSH discards what was typed or pasted meanwhile: only a new key counts.
-            if (::tcsetattr(terminal, TCSAFLUSH, &raw) != 0)
-                continue;  // cut short by a signal, which says what to do, or the terminal gone
+        } else if (first || !in_wait_mode(terminal)) {
+            // TCSAFLUSH discards what was typed or pasted meanwhile: only a new key counts. Cut
+            // short by a signal, the mode is set once that signal has been seen to.
+            ::tcsetattr(terminal, TCSAFLUSH, &raw);
             if (!first) {
                 // The shell wrote over the screen while the program was stopped.
                 new_line(terminal);
-                [[maybe_unused]] const auto written = ::write(terminal, " Press any key", 14);
+                [[maybe_unused]] const auto written =
+                    ::write(terminal, kShownAgain.data(), kShownAgain.size());
             }
             first = false;
         }
-        const Got got = read_key(terminal, woken);
+        // In the background the terminal is not watched: only a signal ends this read.
+        const Got got = read_key(foreground ? terminal : -1, woken);
         if (got == Got::byte) {
             // The shell's prompt starts on a line of its own; standard output is left alone.
             new_line(terminal);
