@@ -257,13 +257,13 @@ void wait_in(int terminal, int woken, const termios& raw) {
         }
         // In the background the terminal is not watched: only a signal ends this read.
         const Got got = read_key(foreground ? terminal : -1, woken);
-        if (got == Got::byte) {
-            // The shell's prompt starts on a line of its own; standard output is left alone.
+        if (got == Got::woken)
+            continue;
+        // A key, or the terminal gone. After a key the shell's prompt starts on a line of its
+        // own; standard output is left alone.
+        if (got == Got::byte)
             new_line(terminal);
-            return;
-        }
-        if (got != Got::woken)
-            return;  // the terminal gone
+        return;
     }
 }
 
@@ -280,7 +280,7 @@ void wait_for_key() {
         ::close(fd);
         return;
     }
-    int wake[2] = {-1, -1};
+    int wake[2];
     if (::pipe(wake) != 0) {
         // No key can be awaited safely: the shell's prompt still starts on a line of its own.
         new_line(fd);
