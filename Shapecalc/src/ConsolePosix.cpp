@@ -267,26 +267,8 @@ void wait_in(int terminal, int woken, const termios& raw) {
     }
 }
 
-}  // namespace
-
-void wait_for_key() {
-    // Nobody would see "Press any key" when it went to a file or a pipe.
-    if (::isatty(STDOUT_FILENO) == 0)
-        return;
-    const int fd = ::open("/dev/tty", O_RDWR | O_NOCTTY | O_CLOEXEC);
-    // No controlling terminal (-1 is in no foreground), or a background job, which can neither
-    // read the terminal nor change its settings.
-    if (!in_foreground(fd) || ::tcgetattr(fd, &g_saved) != 0) {
-        ::close(fd);
-        return;
-    }
-    int wake[2];
-    if (::pipe(wake) != 0) {
-        // No key can be awaited safely: the shell's prompt still starts on a line of its own.
-        new_line(fd);
-        ::close(fd);
-        return;
-    }
+// The wait on the terminal `fd`, whose settings g_saved holds, woken through the pipe `wake`.
+void wait_with(int fd, const int (&wake)[2]) {
     for (const int end : wake)
         ::fcntl(end, F_SETFL, O_NONBLOCK);
     g_terminal = fd;
@@ -301,8 +283,28 @@ void wait_for_key() {
     // handlers stay: a hang-up that comes with the terminal going away, now or in a moment, ends
     // nothing but the wait, and the program ends with status 0 right after.
     restore();
-    for (const int end : wake)
-        ::close(end);
+}
+
+}  // namespace
+
+void wait_for_key() {
+    // Nobody would see "Press any key" when it went to a file or a pipe.
+    if (::isatty(STDOUT_FILENO) == 0)
+        return;
+    const int fd = ::open("/dev/tty", O_RDWR | O_NOCTTY | O_CLOEXEC);
+    // No controlling terminal (-1 is in no foreground), or a background job, which can neither
+    // read the terminal nor change its settings: nothing to wait on.
+    if (in_foreground(fd) && ::tcgetattr(fd, &g_saved) == 0) {
+        int wake[2];
+        if (::pipe(wake) == 0) {
+            wait_with(fd, wake);
+            for (const int end : wake)
+                ::close(end);
+        } else {
+            // No key can be awaited safely: the shell's prompt still starts on a line of its own.
+            new_line(fd);
+        }
+    }
     ::close(fd);
 }
 
