@@ -348,7 +348,7 @@ class Terminal:
             elif step == "hangup":
                 list(map(os.close, (self.child.child_fd, self.tty)))
                 self.child.child_fd, self.tty = -1, -1
-            elif step not in ("job", "shell", "descriptors", "limit"):
+            elif step not in ("job", *SHELLS, "descriptors", "limit"):
                 check({"kept": lambda: self.settings() == self.original,
                        "clean": lambda: self.left() == b"",
                        "alive": lambda: state(self.job) in ("R", "S"),
@@ -411,20 +411,24 @@ def without_a_terminal(on_a_terminal):
 KEPT = '; echo "status=$? $([ "$(stty -g)" = "$s" ] && echo kept)"'
 
 
-def shell(command):
+# The interactive shells with job control: bash, which puts its own settings back whenever a job
+# stops, and dash, which leaves them as the job left them.
+SHELLS = {"shell": ["bash", "--norc", "--noprofile", "--noediting", "-i"], "dash": ["dash", "-i"]}
+
+
+def shell(command, which="shell"):
     """An interactive shell that runs `command` ({} is the program) after noting the settings;
     what the command prints is told apart from the shell's echo of the line."""
-    term = Terminal(["bash", "--norc", "--noprofile", "--noediting", "-i"],
-                    env=dict(os.environ, PS1="$ ", HISTFILE="/dev/null", TERM="dumb"))
+    term = Terminal(SHELLS[which], env=dict(os.environ, PS1="$ ", HISTFILE="/dev/null", TERM="dumb"))
     term.play(["see", b"$ "])
     term.original = term.settings()  # the shell's
     term.play([f"s=$(stty -g); {command.format(shlex.join(COMMAND))}\n".encode()])
     return term
 
 
-def as_a_job():
+def as_a_job(which="shell"):
     """The program itself a job of the shell: signals go to it, and the shell reads its status."""
-    term = shell("{}")
+    term = shell("{}", which)
     eventually(lambda: os.tcgetpgrp(term.child.child_fd) != term.child.pid, "not started")
     term.job = os.tcgetpgrp(term.child.child_fd)
     return term
@@ -523,7 +527,7 @@ def cases():
         table[f"terminal.ended.{name}"] = functools.partial(ended_at_a_terminal, name)
     for name, steps in terminal_cases().items():
         table[f"terminal.{name}"] = lambda s=steps: (
-            job() if s[0] == "job" else as_a_job() if s[0] == "shell" else
+            job() if s[0] == "job" else as_a_job(s[0]) if s[0] in SHELLS else
             Terminal(**{s[0]: int(s[1])} if s[0] in ("descriptors", "limit") else {})).play(s)
     return table
 
