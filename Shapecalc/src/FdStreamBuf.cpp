@@ -1,7 +1,6 @@
 #include "FdStreamBuf.hpp"
 
 #include <cerrno>
-#include <cstring>
 
 #if defined(_WIN32)
 #include <io.h>
@@ -123,25 +122,6 @@ FdOutBuf::int_type FdOutBuf::overflow(int_type c) {
         pbump(1);
     }
     return traits_type::not_eof(c);
-}
-
-std::streamsize FdOutBuf::xsputn(const char* s, std::streamsize n) {
-    const auto room = epptr() - pptr();
-    if (n <= room) {
-        std::memcpy(pptr(), s, static_cast<std::size_t>(n));
-        pbump(static_cast<int>(n));
-        return n;
-    }
-    // Larger than what is left: send the buffer, then keep or send the block.
-    if (!drain()) {
-        return 0;
-    }
-    if (n <= epptr() - pbase()) {
-        std::memcpy(pptr(), s, static_cast<std::size_t>(n));
-        pbump(static_cast<int>(n));
-        return n;
-    }
-    return write_out(s, static_cast<std::size_t>(n)) ? n : 0;
 }
 
 int FdOutBuf::sync() {

@@ -37,7 +37,6 @@ class FdOutBuf : public std::streambuf {
 
   protected:
     int_type overflow(int_type c) override;
-    std::streamsize xsputn(const char* s, std::streamsize n) override;
     int sync() override;
 
   private:
