@@ -88,8 +88,10 @@ TEST(FdOutBuf, AReaderThatHasGoneFailsTheStream) {
     shapecalc::FdOutBuf buffer(pipe.write_end, storage, sizeof storage);
     std::ostream out(&buffer);
     pipe.close_read();
-    out << std::string(100, 'x');  // too large for the buffer: written at once, and failing
+    EXPECT_EQ(buffer.error(), 0) << "no write has failed yet";
+    out << std::string(100, 'x');  // larger than the buffer: written, and failing
     EXPECT_TRUE(out.bad());
+    EXPECT_EQ(buffer.error(), EPIPE);
     out.clear();
     out << "abc";
     EXPECT_TRUE(out.good()) << "still buffered";

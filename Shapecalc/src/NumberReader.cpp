@@ -57,8 +57,9 @@ class Significand {
             --power;
         }
         power = power < -kPowerBound ? -kPowerBound : power > kPowerBound ? kPowerBound : power;
-        // Digits and an exponent, with no decimal point, which no locale reads otherwise.
-        char text[1 + kDecidingDigits + 1 + 1 + 8 + 1];
+        // Digits and an exponent, with no decimal point, which no locale reads otherwise: the
+        // sign, the digits kept and one past them, 'e', at most "-100000" and the NUL.
+        char text[1 + kDecidingDigits + 1 + 1 + 7 + 1];
         char* end = text;
         if (negative_) {
             *end++ = '-';
