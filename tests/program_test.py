@@ -247,8 +247,9 @@ class Terminal:
             pts = re.search(r"tty-index:\s*(\d+)", info.read())[1]
         self.tty = os.open(f"/dev/pts/{pts}", os.O_RDWR | os.O_NOCTTY)
         self.original, self.job = self.settings(), self.child.pid
-        # Nothing on this terminal outlives the case: a job of its shell, a hung program.
-        atexit.register(subprocess.run, ["pkill", "-KILL", "-t", f"pts/{pts}"])
+        # Nothing of this terminal's session outlives the case: a job of its shell, a hung program,
+        # the terminal closed or not.
+        atexit.register(subprocess.run, ["pkill", "-KILL", "-s", str(self.child.pid)])
 
     def settings(self):
         attributes = termios.tcgetattr(self.tty)
@@ -348,7 +349,7 @@ class Terminal:
             elif step == "hangup":
                 list(map(os.close, (self.child.child_fd, self.tty)))
                 self.child.child_fd, self.tty = -1, -1
-            elif step not in ("job", *SHELLS, "descriptors", "limit"):
+            elif step not in ("job", "nohup_job", *SHELLS, "descriptors", "limit"):
                 check({"kept": lambda: self.settings() == self.original,
                        "clean": lambda: self.left() == b"",
                        "alive": lambda: state(self.job) in ("R", "S"),
@@ -434,10 +435,12 @@ def as_a_job(which="shell"):
     return term
 
 
-def job():
-    """The program as a job of an interactive shell, in a wrapper that notes its status."""
+def job(kind="job"):
+    """The program as a job of an interactive shell, in a wrapper that notes its status; as a
+    nohup_job, with SIGHUP ignored, as nohup leaves it."""
     result = tempfile.NamedTemporaryFile()
-    term = shell(f"sh -c 'trap : HUP TERM; \"$@\"; echo $? > {result.name}' sh {{}}")
+    traps = "trap : HUP TERM" if kind == "job" else "trap \"\" HUP; trap : TERM"
+    term = shell(f"sh -c '{traps}; \"$@\"; echo $? > {result.name}' sh {{}}")
     term.result, term.keep = result.name, result
     return term
 
@@ -527,7 +530,7 @@ def cases():
         table[f"terminal.ended.{name}"] = functools.partial(ended_at_a_terminal, name)
     for name, steps in terminal_cases().items():
         table[f"terminal.{name}"] = lambda s=steps: (
-            job() if s[0] == "job" else as_a_job(s[0]) if s[0] in SHELLS else
+            job(s[0]) if s[0] in ("job", "nohup_job") else as_a_job(s[0]) if s[0] in SHELLS else
             Terminal(**{s[0]: int(s[1])} if s[0] in ("descriptors", "limit") else {})).play(s)
     return table
 
