@@ -79,8 +79,9 @@ FdInBuf::int_type FdInBuf::underflow() {
 
 std::streamsize FdInBuf::showmanyc() {
 #if defined(FIONREAD)
-    int ready = 0;  // what the descriptor holds, never negative
-    return ::ioctl(fd_, FIONREAD, &ready) == 0 ? ready : 0;
+    int ready = 0;  // what the descriptor holds; left at 0 where it cannot tell
+    ::ioctl(fd_, FIONREAD, &ready);
+    return ready;
 #else
     return 0;
 #endif
