@@ -228,6 +228,8 @@ class Terminal:
 
     def __init__(self, argv=None, descriptors=0, limit=0, **options):
         argv, self.screen = argv or COMMAND, b""
+        if limit and {"ASAN_OPTIONS", "UBSAN_OPTIONS"} & set(os.environ):
+            raise Skipped("the sanitizers' own checks need descriptors beyond the limit")
 
         def start():  # Signals at their defaults, as a shell starts a command: Python ignores
             # SIGPIPE and SIGXFSZ, and a script's background job SIGINT and SIGQUIT.
