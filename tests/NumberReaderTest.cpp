@@ -6,6 +6,7 @@
 #include <sstream>
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 #include "NumberReader.hpp"
 #include "Transcript.hpp"
@@ -16,6 +17,11 @@ namespace {
 
 constexpr double kLength = 123.25;  // stored by no case: shows whether a read stored anything
 constexpr std::int32_t kFigure = 77;
+#ifdef _WIN32
+constexpr bool kOnWindows = true;
+#else
+constexpr bool kOnWindows = false;
+#endif
 
 // A value (exactly: a double in hexadecimal), a state and the unread text, for comparison.
 template <typename T>
@@ -62,9 +68,14 @@ TEST(NumberReader, ReadsAsTheTableSays) {
     ASSERT_TRUE(table) << SHAPECALC_NUMBER_CASES;
     int cases = 0;
     std::string line;
-    transcript::Fragments names;  // "= NAME literals": @NAME in the rows below
+    transcript::Fragments names;      // "= NAME literals": @NAME in the rows below
+    bool after_windows_note = false;  // a row after "# Not on Windows:", which its runtime misreads
     for (int number = 1; std::getline(table, line); ++number) {
-        if (line.empty() || line[0] == '#')
+        if (line.empty() || line[0] == '#') {
+            after_windows_note = line.rfind("# Not on Windows:", 0) == 0;
+            continue;
+        }
+        if (std::exchange(after_windows_note, false) && kOnWindows)
             continue;
         const std::string where = SHAPECALC_NUMBER_CASES ":" + std::to_string(number);
         if (line[0] == '=') {
