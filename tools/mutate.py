@@ -31,7 +31,8 @@ Each is rebuilt incrementally and meets first the tests that the kill matrix has
 listed mutations of its file, then the rest, up to the first failure. A mutant that does not
 compile, or is not ISO C++ (-pedantic-errors), is stillborn; one that compiles to the same objects
 is equivalent as it stands ("same code"); one that survives the tests fails the run unless
-tools/equivalent_mutants.txt gives its id with the reason it is equivalent.
+tools/equivalent_mutants.txt gives its id with the reason it is equivalent (or, for a limit whose
+neighbours no input tells apart, its id with * for the count: every mutant of that rule there).
 
 --check-lists builds and runs nothing: it names each entry of tools/equivalent_mutants.txt that
 no generated mutant has (with the nearest id there is now), each mutation of tools/mutations.txt
@@ -187,7 +188,7 @@ def generate(name):
         column = toks[first][2] - text.rfind("\n", 0, toks[first][2])
         out.append({"file": name, "start": toks[first][2], "end": toks[last][3], "new": new,
                     "lines": range(line[first], line[last] + 1), "function": function,
-                    "rule": rule, "id": f" {rule} {k} {code}",
+                    "rule": rule, "id": f" {rule} {k} {code}", "every": f" {rule} * {code}",
                     "what": f"{line[first]}:{column} {what}"})
 
     skip = -1
@@ -246,7 +247,8 @@ def generate(name):
     for m in out:  # an overloaded name is told apart by the signature
         function, signature = m.pop("function")
         function = signature if len(signatures[function]) > 1 else function
-        m["id"] = f"{name}{':' * bool(function)}{function}{m['id']}"
+        for key in ("id", "every"):
+            m[key] = f"{name}{':' * bool(function)}{function}{m[key]}"
     return out
 
 
@@ -300,14 +302,15 @@ def changed_lines(rev):
 def check_lists():
     """Names each entry of the lists that no longer fits the sources; exits 1 if there is one."""
     generated = [m for name in SOURCES for m in generate(name)]
-    ids = {m["id"] for m in generated}
+    ids = {m[key] for m in generated for key in ("id", "every")}
     faults = []
     for number, entry in entries(EQUIVALENT):
         if entry not in ids:
             # The rule: the first of the words past the file that is a rule's and is followed
             # by a count (an overload's parameters may hold the word const).
             words = entry.split(" ")
-            rule = next((w for w, n in zip(words[1:], words[2:]) if w in RULES and n.isdigit()), "")
+            rule = next((w for w, n in zip(words[1:], words[2:])
+                         if w in RULES and (n.isdigit() or n == "*")), "")
             near = difflib.get_close_matches(entry, [m["id"] for m in generated if m["rule"] == rule
                                                      and m["file"] == words[0].split(":")[0]], 1,
                                              0.6)
@@ -368,9 +371,12 @@ def main():
     listed, generated = ([m for m in ms if any(text in m["id"] for text in args.match)]
                          if args.match else ms for ms in (listed, generated))
     equivalents = set(read(EQUIVALENT))  # each id, with its reason on the indented lines below
+    # An entry with * for the count: every mutant of its rule on that line (a limit whose
+    # neighbours no input tells apart).
+    excused = lambda m: m["id"] in equivalents or m["every"] in equivalents
     if args.ci:
         # Those the list explains are left to the whole runs: CI's time goes to the others.
-        generated = [m for m in generated if in_ci_share(m) and m["id"] not in equivalents]
+        generated = [m for m in generated if in_ci_share(m) and not excused(m)]
     elif args.sample is not None and args.sample < len(generated):
         picked = set(map(id, random.Random(args.seed).sample(generated, args.sample)))
         generated = [m for m in generated if id(m) in picked]
@@ -450,7 +456,7 @@ def main():
         if killed({t for key, failing in matrix.items() if key.startswith(m["file"] + ":")
                    for t in failing}):
             return "killed"
-        return "equivalent" if m["id"] in equivalents else "SURVIVED"
+        return "equivalent" if excused(m) else "SURVIVED"
 
     started, failed = time.monotonic(), 0
     print(f"{'result':<10} {'seconds':>7}  mutation")

@@ -47,10 +47,10 @@ constexpr int kWaking[] = {SIGTSTP, SIGTTIN, SIGTTOU, SIGHUP, SIGCONT};
 // keys like any other.
 constexpr tcflag_t kWaitOff = ICANON | ECHO | ISIG | IEXTEN;
 
-// What the handlers need; set before any of them is installed.
-int g_terminal = -1;
-termios g_saved{};
-int g_wake = -1;  // the pipe's end that a waking signal writes to
+// What the handlers need; set before any of them is installed, so no initial value is ever read.
+int g_terminal;
+termios g_saved;
+int g_wake;  // the pipe's end that a waking signal writes to
 
 // What the waking signals asked for since the wait last looked. Flags, not a count: any number of
 // stops before a continue is one stop. A continue only wakes the wait, which then looks at the
@@ -147,10 +147,9 @@ enum class Got { byte, nothing, woken, gone };
 // waking signal came, `gone` when the terminal has hung up.
 Got read_byte(int terminal, int woken, int timeout_ms, unsigned char& byte) {
     pollfd ends[2] = {watch(terminal), watch(woken)};
-    int ready = 0;
-    do {
-        ready = ::poll(ends, 2, timeout_ms);
-    } while (ready < 0 && errno == EINTR);  // the pipe tells that a signal came
+    const int ready = ::poll(ends, 2, timeout_ms);
+    if (ready == -1)  // cut short by a signal, which wrote to the pipe; or no way to wait at all
+        return errno == EINTR ? Got::woken : Got::gone;
     if (ready == 0)
         return Got::nothing;
     if (ends[1].revents != 0)
@@ -159,7 +158,8 @@ Got read_byte(int terminal, int woken, int timeout_ms, unsigned char& byte) {
 }
 
 // The bytes of one key press follow its first byte at once: within a few milliseconds even over
-// a slow link, far sooner than a person presses another key.
+// a slow link, far sooner than a person presses another key. No person tells this limit from one
+// a little longer or shorter.
 constexpr int kRestOfKeyMs = 100;
 
 // Reads one whole key: a plain byte, a UTF-8 character, or an escape sequence (arrows, function
@@ -235,7 +235,7 @@ void wait_in(int terminal, int woken, const termios& raw) {
             continue;
         }
         const pid_t holder = ::tcgetpgrp(terminal);
-        if (holder < 0)
+        if (holder == -1)
             return;  // the terminal gone
         const bool foreground = holder == ::getpgrp();
         if (!foreground) {

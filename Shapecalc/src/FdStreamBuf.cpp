@@ -53,9 +53,9 @@ bool try_again(long result, int fd, Direction direction) {
     }
     pollfd wanted{fd, static_cast<short>(direction == Direction::writing ? POLLOUT : POLLIN), 0};
     // Any event counts, a hang-up or an error too: the call tried again then reports it. A poll
-    // that fails (a signal, the kernel short of memory) is tried again, as a blocking call waits.
-    while (::poll(&wanted, 1, -1) < 0) {
-    }
+    // that fails (a signal, the kernel short of memory) needs no loop of its own: the call tried
+    // again finds the descriptor not ready yet and comes back here, as a blocking call waits.
+    ::poll(&wanted, 1, -1);
     return true;
 #endif
 }
@@ -90,7 +90,7 @@ std::streamsize FdInBuf::showmanyc() {
 bool FdOutBuf::write_out(const char* data, std::size_t size) {
     while (size > 0 && !failed_) {
         const auto put = SHAPECALC_WRITE(fd_, data, static_cast<unsigned>(size));
-        if (put > 0) {
+        if (put != -1) {  // a write's one failure; it never gives 0 for a byte or more
             data += put;
             size -= static_cast<std::size_t>(put);
         } else if (!try_again(put, fd_, Direction::writing)) {

@@ -25,7 +25,8 @@ constexpr int kDecidingDigits = 800;
 // ceiling a little lower or higher: it matters only after 10^17 digits before the exponent.
 constexpr std::int64_t kExponentCeiling = 100000000000000000;
 // Beyond this power of ten, a number of at most kDecidingDigits + 1 digits is infinite or zero
-// whatever its digits, so the text given to strtod stays short.
+// whatever its digits, so the text given to strtod stays short. No input tells it from any bound
+// from about 1200 up.
 constexpr std::int64_t kPowerBound = 100000;
 
 // A length's text in bounded memory: its sign, up to kDecidingDigits significant digits and one

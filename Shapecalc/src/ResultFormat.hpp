@@ -5,7 +5,8 @@
 
 namespace shapecalc {
 
-// Room for any double in general notation with six significant digits ("-1.79769e+308").
+// Room for any double in general notation with six significant digits ("-1.79769e+308", 13
+// characters); no result tells a byte more or less of room apart.
 struct ResultText {
     char digits[32];
 };

@@ -20,7 +20,8 @@ int main() {
     std::signal(SIGPIPE, SIG_IGN);
 #endif
     // Typed-ahead sessions write far more than they read: large blocks keep system calls few.
-    // The dialogue flushes the output before any read that may wait, and only then.
+    // The dialogue flushes the output before any read that may wait, and only then. No output
+    // tells these sizes from a little larger or smaller ones: only the count of calls differs.
     static char input_storage[1 << 16];
     static char output_storage[1 << 17];
     shapecalc::FdInBuf input_buffer(0, input_storage, sizeof input_storage);
