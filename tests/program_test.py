@@ -351,7 +351,7 @@ class Terminal:
             elif step == "hangup":
                 list(map(os.close, (self.child.child_fd, self.tty)))
                 self.child.child_fd, self.tty = -1, -1
-            elif step not in ("job", "nohup_job", *SHELLS, "descriptors", "limit"):
+            elif step not in (*STARTS, "descriptors", "limit"):
                 check({"kept": lambda: self.settings() == self.original,
                        "clean": lambda: self.left() == b"",
                        "alive": lambda: state(self.job) in ("R", "S"),
@@ -447,6 +447,12 @@ def job(kind="job"):
     return term
 
 
+# A case's first step, where it names how the program is started: a job of one of the shells, or
+# a job in a wrapper that notes its status.
+STARTS = {**{which: functools.partial(as_a_job, which) for which in SHELLS},
+          **{kind: functools.partial(job, kind) for kind in ("job", "nohup_job")}}
+
+
 def in_the_foreground(command):
     """Started by the shell as a command alone, as the last of a pipeline (its group's leader is
     another process), or with its descriptors left non-blocking: one key, unechoed, then the
@@ -532,7 +538,7 @@ def cases():
         table[f"terminal.ended.{name}"] = functools.partial(ended_at_a_terminal, name)
     for name, steps in terminal_cases().items():
         table[f"terminal.{name}"] = lambda s=steps: (
-            job(s[0]) if s[0] in ("job", "nohup_job") else as_a_job(s[0]) if s[0] in SHELLS else
+            STARTS[s[0]]() if s[0] in STARTS else
             Terminal(**{s[0]: int(s[1])} if s[0] in ("descriptors", "limit") else {})).play(s)
     return table
 
