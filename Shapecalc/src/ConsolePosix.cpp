@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <csignal>
+#include <iterator>
 #include <string_view>
 
 #include "Console.hpp"
@@ -146,8 +147,8 @@ enum class Got { byte, nothing, woken, gone };
 // One byte from the terminal, waiting at most `timeout_ms` (forever when negative); `woken` when a
 // waking signal came, `gone` when the terminal has hung up.
 Got read_byte(int terminal, int woken, int timeout_ms, unsigned char& byte) {
-    pollfd ends[2] = {watch(terminal), watch(woken)};
-    const int ready = ::poll(ends, 2, timeout_ms);
+    pollfd ends[] = {watch(terminal), watch(woken)};
+    const int ready = ::poll(ends, std::size(ends), timeout_ms);
     if (ready == -1)  // cut short by a signal, which wrote to the pipe; or no way to wait at all
         return errno == EINTR ? Got::woken : Got::gone;
     if (ready == 0)
