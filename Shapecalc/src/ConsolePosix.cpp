@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "Console.hpp"
+#include "PollWatch.hpp"
 
 // The key wait on a Unix terminal. The key is read from the controlling terminal in
 // non-canonical mode without echo. Everything that could leave the terminal in that mode, or
@@ -136,18 +137,13 @@ void drain(int woken) {
     }
 }
 
-// What poll is to watch on `fd`: its input.
-pollfd watch(int fd) {
-    return {fd, POLLIN, 0};  // no events yet: poll writes them
-}
-
 // How a read of the terminal ended.
 enum class Got { byte, nothing, woken, gone };
 
 // One byte from the terminal, waiting at most `timeout_ms` (forever when negative); `woken` when a
 // waking signal came, `gone` when the terminal has hung up.
 Got read_byte(int terminal, int woken, int timeout_ms, unsigned char& byte) {
-    pollfd ends[] = {watch(terminal), watch(woken)};
+    pollfd ends[] = {watch(terminal, POLLIN), watch(woken, POLLIN)};
     const int ready = ::poll(ends, std::size(ends), timeout_ms);
     if (ready == -1)  // cut short by a signal, which wrote to the pipe; or no way to wait at all
         return errno == EINTR ? Got::woken : Got::gone;

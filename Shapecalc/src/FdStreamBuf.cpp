@@ -9,9 +9,10 @@
 #define SHAPECALC_READ _read
 #define SHAPECALC_WRITE _write
 #else
-#include <poll.h>
 #include <sys/ioctl.h>
 #include <unistd.h>
+
+#include "PollWatch.hpp"
 #define SHAPECALC_READ ::read
 #define SHAPECALC_WRITE ::write
 #endif
@@ -51,7 +52,7 @@ bool try_again(long result, int fd, Direction direction) {
     if (!would_block(errno)) {
         return false;
     }
-    pollfd wanted{fd, static_cast<short>(direction == Direction::writing ? POLLOUT : POLLIN), 0};
+    pollfd wanted = watch(fd, direction == Direction::writing ? POLLOUT : POLLIN);
     // Any event counts, a hang-up or an error too: the call tried again then reports it. A poll
     // that fails (a signal, the kernel short of memory) needs no loop of its own: the call tried
     // again finds the descriptor not ready yet and comes back here, as a blocking call waits.
