@@ -295,7 +295,7 @@ def changed_lines(rev):
     for name in SOURCES:
         if subprocess.run(["git", "cat-file", "-e", f"{rev}:{name}"], cwd=ROOT,
                           capture_output=True).returncode:
-            changed[name] = range(1, (ROOT / name).read_text().count("\n") + 2)
+            changed[name] = set(range(1, (ROOT / name).read_text().count("\n") + 2))
     return changed
 
 
