@@ -311,7 +311,8 @@ def check_lists():
             words = entry.split(" ")
             rule = next((w for w, n in zip(words[1:], words[2:])
                          if w in RULES and (n.isdigit() or n == "*")), "")
-            near = difflib.get_close_matches(entry, [m["id"] for m in generated if m["rule"] == rule
+            key = "every" if "*" in words else "id"  # a * entry is near another line's
+            near = difflib.get_close_matches(entry, [m[key] for m in generated if m["rule"] == rule
                                                      and m["file"] == words[0].split(":")[0]], 1,
                                              0.6)
             faults.append(f"{EQUIVALENT.relative_to(ROOT)}:{number}: no generated mutant has the "

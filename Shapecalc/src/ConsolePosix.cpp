@@ -141,7 +141,7 @@ void drain(int woken) {
 enum class Got { byte, nothing, woken, gone };
 
 // One byte from the terminal, waiting at most `timeout_ms` (forever when negative); `woken` when a
-// waking signal came, `gone` when the terminal has hung up.
+// waking signal came, `gone` when the terminal has hung up or cannot be waited on.
 Got read_byte(int terminal, int woken, int timeout_ms, unsigned char& byte) {
     pollfd ends[] = {watch(terminal, POLLIN), watch(woken, POLLIN)};
     const int ready = ::poll(ends, std::size(ends), timeout_ms);
